@@ -1,0 +1,35 @@
+#include "Form_Afa.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+bool HasDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty())
+        return true;
+    return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!HasDisplay()) {
+        std::fputs("norbekAfa: Kein Bildschirm gefunden (DISPLAY ist nicht gesetzt); das "
+                   "Programm braucht eine grafische Oberfläche.\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("norbekAfa"));
+    QApplication::setApplicationDisplayName(QStringLiteral("norbek  DoV-Ivevera"));
+
+    Tfrm_Afa frm_Afa;
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        frm_Afa.move(screen->availableGeometry().center() - frm_Afa.rect().center());
+    frm_Afa.show();
+    return app.exec();
+}

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages of debian-packages.txt that are not installed yet.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+missing=()
+while read -r pkg; do
+    pkg=${pkg%%#*}
+    pkg=$(echo "$pkg" | tr -d '[:space:]')
+    [ -n "$pkg" ] || continue
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$pkg")
+    fi
+done < "$here/debian-packages.txt"
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installiere fehlende Pakete: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,2 @@
+#include "TestMain.h"
+NORBEK_TEST_MAIN_CORE()
