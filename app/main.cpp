@@ -24,8 +24,8 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("norbekAfa"));
-    QApplication::setApplicationDisplayName(QStringLiteral("norbek  DoV-Ivevera"));
+    // The program's name in task lists (WM_CLASS); window captions stay as they are set.
+    QApplication::setApplicationName(QStringLiteral("norbek  DoV-Ivevera"));
 
     Tfrm_Afa frm_Afa;
     if (QScreen *screen = QGuiApplication::primaryScreen())

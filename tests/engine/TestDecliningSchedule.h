@@ -1,0 +1,17 @@
+#pragma once
+#include <QObject>
+
+class TestDecliningSchedule : public QObject
+{
+    Q_OBJECT
+private slots:
+    void workedExampleWithChangeOver();
+    void workedExampleWithoutChangeOver();
+    void aprilStartWithoutChangeOver();
+    void aprilStartWithChangeOver();
+    void equalAmountsDoNotChangeOver();
+    void changeOverDoesNotCarryIntoNextRun();
+    void additionsEnterBothSchedules();
+    void maxDegressiveRate_data();
+    void maxDegressiveRate();
+};

@@ -1,0 +1,113 @@
+#include "TestGermanFormat.h"
+
+#include "GermanFormat.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+#include <cmath>
+
+using namespace GermanFormat;
+
+void TestGermanFormat::formatFloat_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    const QString amount = QStringLiteral("#,0.00");
+    const QString entry = QStringLiteral("#.#,##");
+    QTest::newRow("amount plain") << amount << 1800.0 << "1.800,00";
+    QTest::newRow("amount rounded up") << amount << 8400.0 / 39 * 12 << "2.584,62";
+    QTest::newRow("amount zero") << amount << 0.0 << "0,00";
+    QTest::newRow("amount small") << amount << 0.5 << "0,50";
+    QTest::newRow("amount half cent up") << amount << 797.475 << "797,48";
+    QTest::newRow("amount 2.675") << amount << 2.675 << "2,68";
+    QTest::newRow("amount millions") << amount << 1234567.891 << "1.234.567,89";
+    QTest::newRow("amount negative") << amount << -1342.17728 << "-1.342,18";
+    QTest::newRow("negative rounds to zero") << amount << -0.001 << "0,00";
+    QTest::newRow("carry into new digit") << amount << 999.999 << "1.000,00";
+    QTest::newRow("rate 100/7") << amount << 100.0 / 7 << "14,29";
+    QTest::newRow("entry grouping and decimal") << entry << 1234.5 << "1.234,5";
+    QTest::newRow("entry no leading zero") << entry << 0.25 << ",25";
+    QTest::newRow("entry three decimals") << entry << 1234567.891 << "1.234.567,891";
+    QTest::newRow("entry negative whole") << entry << -3.0 << "-3";
+    QTest::newRow("entry zero is empty") << entry << 0.0 << "";
+    QTest::newRow("entry rounds to three") << entry << 1.23456 << "1,235";
+    QTest::newRow("plain two decimals") << QStringLiteral("0.00") << 1234.5 << "1234,50";
+    QTest::newRow("not a number") << amount << std::nan("") << "NAN";
+}
+
+void TestGermanFormat::formatFloat()
+{
+    QFETCH(QString, pattern);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(FormatFloat(pattern, value), text);
+}
+
+void TestGermanFormat::rateText()
+{
+    QCOMPARE(FormatPercent(20), QStringLiteral("20,00%"));
+    QCOMPARE(FormatPercent(100.0 / 3), QStringLiteral("33,33%"));
+}
+
+void TestGermanFormat::formatDateTime_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QDateTime>("value");
+    QTest::addColumn<QString>("text");
+    const QDateTime monday(QDate(2012, 3, 5), QTime(14, 30, 7));
+    QTest::newRow("weekday form") << "ddd, dd.mm.yyyy" << monday << "Mo, 05.03.2012";
+    QTest::newRow("upper case letters") << "DDD, DD.MM.YYYY" << monday << "Mo, 05.03.2012";
+    QTest::newRow("day and month") << "dd.mm" << QDateTime(QDate(2024, 4, 15), QTime())
+                                   << "15.04";
+    QTest::newRow("run id stamp") << "yyyymmdd_hhnnss" << monday << "20120305_143007";
+    QTest::newRow("minutes after hours") << "hh:mm" << monday << "14:30";
+    QTest::newRow("quoted text") << "'Jahr' yyyy" << monday << "Jahr 2012";
+    QTest::newRow("sunday") << "ddd dddd" << QDateTime(QDate(2024, 12, 1), QTime()) << "So Sonntag";
+    QTest::newRow("month names") << "mmm mmmm" << QDateTime(QDate(2024, 3, 1), QTime())
+                                 << "Mrz März";
+}
+
+void TestGermanFormat::formatDateTime()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QDateTime, value);
+    QFETCH(QString, text);
+    QCOMPARE(GermanFormat::FormatDateTime(pattern, DateSerial::FromQDateTime(value)), text);
+}
+
+void TestGermanFormat::shortestDecimalReadsBack()
+{
+    QCOMPARE(ShortestDecimal(1800), QStringLiteral("1800"));
+    QCOMPARE(ShortestDecimal(8400.0 / 39 * 12), QStringLiteral("2584,6153846153848"));
+    QCOMPARE(ShortestDecimal(0.1), QStringLiteral("0,1"));
+    QCOMPARE(ShortestDecimal(-3), QStringLiteral("-3"));
+    auto *rng = QRandomGenerator::global();
+    for (int i = 0; i < 2000; ++i) {
+        quint64 bits = rng->generate64();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (!std::isfinite(v))
+            continue;
+        QString text = ShortestDecimal(v);
+        text.replace(u',', u'.');
+        QCOMPARE(text.toDouble(), v);
+    }
+}
+
+void TestGermanFormat::dateSerial()
+{
+    QCOMPARE(DateSerial::EncodeDate(1899, 12, 30), 0.0);
+    QCOMPARE(DateSerial::EncodeDate(2024, 4, 15), 45397.0);
+    QCOMPARE(DateSerial::EncodeDate(2023, 2, 29), 0.0); // not a date
+    QCOMPARE(DateSerial::YearOf(0), 1899);
+    const QDateTime dt(QDate(2024, 4, 15), QTime(18, 0));
+    const TDateTime serial = DateSerial::FromQDateTime(dt);
+    QCOMPARE(serial, 45397.75);
+    QCOMPARE(DateSerial::ToQDateTime(serial), dt);
+    QCOMPARE(DateSerial::FromVariant(QVariant(dt)), serial);
+    QCOMPARE(DateSerial::FromVariant(QVariant()), 0.0);
+    // Before the epoch the fraction is the time of the day named by the whole part.
+    QCOMPARE(DateSerial::ToQDateTime(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
+    QCOMPARE(DateSerial::FromQDateTime(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
+}

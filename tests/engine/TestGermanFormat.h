@@ -1,0 +1,15 @@
+#pragma once
+#include <QObject>
+
+class TestGermanFormat : public QObject
+{
+    Q_OBJECT
+private slots:
+    void formatFloat_data();
+    void formatFloat();
+    void rateText();
+    void formatDateTime_data();
+    void formatDateTime();
+    void shortestDecimalReadsBack();
+    void dateSerial();
+};

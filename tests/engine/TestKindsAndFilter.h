@@ -1,0 +1,14 @@
+#pragma once
+#include <QObject>
+
+class TestKindsAndFilter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void kindFromCode_data();
+    void kindFromCode();
+    void codeFromKindLeavesTargetForUnknownValue();
+    void setKindCode();
+    void newFilter();
+    void setFlags();
+};
