@@ -1,8 +1,11 @@
 #include "GermanFormat.h"
 
+#include "AfaError.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <climits>
 #include <cstdio>
 
 namespace GermanFormat {
@@ -310,6 +313,93 @@ QString FormatDateTime(const QString &pattern, TDateTime value)
         i += run;
     }
     return out;
+}
+
+bool TryStrToInt(const QString &text, int &value)
+{
+    int i = 0;
+    const int n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+    if (i >= n)
+        return false;
+    qint64 result = 0;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c < u'0' || c > u'9')
+            return false;
+        result = result * 10 + (c.unicode() - '0');
+        if (result > qint64(INT_MAX) + 1)
+            return false;
+    }
+    if (negative)
+        result = -result;
+    if (result > INT_MAX || result < INT_MIN)
+        return false;
+    value = static_cast<int>(result);
+    return true;
+}
+
+QString InvalidIntegerMessage(const QString &text)
+{
+    return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
+}
+
+int StrToInt(const QString &text)
+{
+    int value = 0;
+    if (!TryStrToInt(text, value))
+        throw EConvertError(InvalidIntegerMessage(text));
+    return value;
+}
+
+bool TryTextToFloat(const QString &text, double &value)
+{
+    const QString t = text.trimmed();
+    QByteArray plain;
+    plain.reserve(t.size());
+    int i = 0;
+    const int n = t.size();
+    auto digits = [&] {
+        int count = 0;
+        while (i < n && t[i] >= u'0' && t[i] <= u'9') {
+            plain += char(t[i].unicode());
+            ++i;
+            ++count;
+        }
+        return count;
+    };
+    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+        plain += char(t[i++].unicode());
+    int mantissaDigits = digits();
+    if (i < n && t[i] == DecimalSeparator) {
+        plain += '.';
+        ++i;
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i < n && (t[i] == u'e' || t[i] == u'E')) {
+        plain += 'e';
+        ++i;
+        if (i < n && (t[i] == u'+' || t[i] == u'-'))
+            plain += char(t[i++].unicode());
+        if (digits() == 0)
+            return false;
+    }
+    if (i != n)
+        return false;
+    double result = 0;
+    const char *begin = plain.constData();
+    auto res = std::from_chars(begin + (plain.startsWith('+') ? 1 : 0), begin + plain.size(),
+                               result);
+    if (res.ec != std::errc() || !std::isfinite(result))
+        return false;
+    value = result;
+    return true;
 }
 
 } // namespace GermanFormat

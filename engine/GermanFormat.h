@@ -31,6 +31,16 @@ QString ShortestDecimal(double value);
 // quotes stands for itself.
 QString FormatDateTime(const QString &pattern, TDateTime value);
 
+// Strict whole number: optional blanks before, optional sign, decimal digits, 32 bit.
+bool TryStrToInt(const QString &text, int &value);
+// Whole number or EConvertError "'%s' ist kein gültiger Integerwert".
+int StrToInt(const QString &text);
+QString InvalidIntegerMessage(const QString &text);
+
+// Plain German decimal notation: blanks around, optional sign, digits with an optional
+// decimal comma, optional exponent ("1234,5", "-,5", "1,5E3"); no grouping points.
+bool TryTextToFloat(const QString &text, double &value);
+
 // dayOfWeek 1 = Sunday ... 7 = Saturday.
 QString ShortDayName(int dayOfWeek);
 QString LongDayName(int dayOfWeek);

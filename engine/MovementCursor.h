@@ -1,24 +1,7 @@
 #pragma once
-// The engine's view of the movements of the current asset: a cursor over rows with
-// fields by name (case-insensitive), as the movement store offers it.
-#include <QString>
-#include <QVariant>
+// The engine's view of the movements of the current asset.
+#include "RecordCursor.h"
 
-class TMovementCursor
+class TMovementCursor : public TRecordCursor
 {
-public:
-    virtual ~TMovementCursor() = default;
-
-    virtual bool IsEmpty() const = 0;
-    virtual void First() = 0;
-    virtual void Next() = 0;
-    virtual bool Eof() const = 0;
-    // Value of the "ID" field of the current row; null on an empty cursor.
-    virtual QVariant CurrentId() const = 0;
-    // Moves to the row with that ID; false (and no move) when there is none.
-    virtual bool LocateId(const QVariant &id) = 0;
-    virtual QVariant FieldValue(const QString &name) const = 0;
-    // Counted: displays attached to the cursor update again when every disable is undone.
-    virtual void DisableControls() = 0;
-    virtual void EnableControls() = 0;
 };
