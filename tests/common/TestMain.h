@@ -1,5 +1,6 @@
 #pragma once
 // Runs several QtTest classes in one executable; the exit status counts the failures.
+#include <QGuiApplication>
 #include <QtTest>
 
 template <typename T>
@@ -27,6 +28,6 @@ int RunTests(int argc, char **argv)
 #define NORBEK_TEST_MAIN_GUI(...)                                                                  \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
-        QApplication app(argc, argv);                                                              \
+        QGuiApplication app(argc, argv);                                                              \
         return RunTests<__VA_ARGS__>(argc, argv);                                                  \
     }

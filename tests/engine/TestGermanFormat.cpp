@@ -1,9 +1,11 @@
 #include "TestGermanFormat.h"
 
+#include "AfaError.h"
 #include "GermanFormat.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
+#include <climits>
 #include <cmath>
 
 using namespace GermanFormat;
@@ -110,4 +112,61 @@ void TestGermanFormat::dateSerial()
     // Before the epoch the fraction is the time of the day named by the whole part.
     QCOMPARE(DateSerial::ToQDateTime(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
     QCOMPARE(DateSerial::FromQDateTime(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
+}
+
+void TestGermanFormat::strictInteger()
+{
+    struct Case {
+        const char *text;
+        bool ok;
+        int value;
+    };
+    const Case cases[] = {{"2026", true, 2026},         {"  2026", true, 2026},
+                          {"+5", true, 5},              {"-2147483648", true, INT_MIN},
+                          {"2147483647", true, INT_MAX}, {"2147483648", false, 0},
+                          {"2026 ", false, 0},          {"20a6", false, 0},
+                          {"", false, 0},               {"-", false, 0},
+                          {"2.026", false, 0},          {"99999999999999999999", false, 0}};
+    for (const Case &c : cases) {
+        int value = -7;
+        QCOMPARE(TryStrToInt(QString::fromLatin1(c.text), value), c.ok);
+        if (c.ok)
+            QCOMPARE(value, c.value);
+    }
+    try {
+        StrToInt(QStringLiteral("20x6"));
+        QFAIL("no error");
+    } catch (const EConvertError &e) {
+        QCOMPARE(e.What(), QStringLiteral("'20x6' ist kein gültiger Integerwert"));
+    }
+}
+
+void TestGermanFormat::plainDecimal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+    QTest::newRow("whole") << "20" << true << 20.0;
+    QTest::newRow("decimal comma") << "12,5" << true << 12.5;
+    QTest::newRow("blanks around") << "  12,5 " << true << 12.5;
+    QTest::newRow("no leading digit") << "-,5" << true << -0.5;
+    QTest::newRow("exponent") << "1,5E3" << true << 1500.0;
+    QTest::newRow("grouping point") << "1.234,5" << false << 0.0;
+    QTest::newRow("decimal point") << "12.5" << false << 0.0;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+    QTest::newRow("comma only") << "," << false << 0.0;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("open exponent") << "1e" << false << 0.0;
+    QTest::newRow("overflow") << "1E999" << false << 0.0;
+}
+
+void TestGermanFormat::plainDecimal()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    double result = -1;
+    QCOMPARE(TryTextToFloat(text, result), ok);
+    if (ok)
+        QCOMPARE(result, value);
 }

@@ -12,4 +12,7 @@ private slots:
     void formatDateTime();
     void shortestDecimalReadsBack();
     void dateSerial();
+    void strictInteger();
+    void plainDecimal_data();
+    void plainDecimal();
 };

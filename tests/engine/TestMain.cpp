@@ -4,6 +4,9 @@
 #include "TestKindsAndFilter.h"
 #include "TestLinearSchedule.h"
 #include "TestMain.h"
+#include "TestTextPreview.h"
 
-NORBEK_TEST_MAIN_CORE(TestKindsAndFilter, TestGermanFormat, TestLinearSchedule,
-                      TestDecliningSchedule, TestEngineEdges)
+#include <QGuiApplication>
+
+NORBEK_TEST_MAIN_GUI(TestKindsAndFilter, TestGermanFormat, TestLinearSchedule,
+                     TestDecliningSchedule, TestEngineEdges, TestTextPreview)

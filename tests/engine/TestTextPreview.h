@@ -1,0 +1,14 @@
+#pragma once
+#include <QObject>
+
+class TestTextPreview : public QObject
+{
+    Q_OBJECT
+private slots:
+    void headerTemplate();
+    void piecesKeepTheirPositions();
+    void flushColoursEachPiece();
+    void widePieceShiftsTheRest();
+    void linesFollowUnterminatedText();
+    void multiLinePieceBecomesSeveralLines();
+};
