@@ -1,0 +1,215 @@
+#include "FieldBinder.h"
+
+#include "DatabaseError.h"
+#include "FieldText.h"
+#include "RecordStore.h"
+
+#include <QDateTime>
+#include <QMetaProperty>
+
+TFieldBinder::TFieldBinder(TRecordStore *store, QObject *parent) : QObject(parent), m_store(store)
+{
+    connect(store, &TRecordStore::DataSetChanged, this, &TFieldBinder::Refresh);
+    connect(store, &TRecordStore::CurrentChanged, this, &TFieldBinder::Refresh);
+    connect(store, &TRecordStore::RowChanged, this, &TFieldBinder::Refresh);
+    connect(store, &TRecordStore::UpdateRecordRequested, this, &TFieldBinder::UpdateRecord);
+}
+
+void TFieldBinder::Bind(QObject *control, const char *property, const QString &fieldName, TBindKind kind,
+                        const char *commitSignal)
+{
+    TBinding binding{control, QByteArray(property), fieldName, kind, commitSignal == nullptr};
+    const QMetaObject *meta = control->metaObject();
+    const QMetaProperty prop = meta->property(meta->indexOfProperty(property));
+    const QMetaMethod changed = metaObject()->method(metaObject()->indexOfSlot("ControlChanged()"));
+    if (prop.hasNotifySignal())
+        connect(control, prop.notifySignal(), this, changed);
+    if (commitSignal) {
+        const int index = meta->indexOfSignal(QMetaObject::normalizedSignature(commitSignal).constData());
+        if (index >= 0)
+            connect(control, meta->method(index), this,
+                    metaObject()->method(metaObject()->indexOfSlot("ControlCommitted()")));
+    }
+    m_bindings.push_back(binding);
+    Fill(m_bindings.back());
+}
+
+QStringList TFieldBinder::LookupItems(const QString &fieldName) const
+{
+    QStringList items;
+    const TStoreField *field = m_store->FindField(fieldName);
+    if (!field || !field->LookupDataSet || !field->LookupDataSet->Active())
+        return items;
+    TRecordStore *lookup = field->LookupDataSet;
+    const TStoreField *result = lookup->FieldByName(field->LookupResultField);
+    for (int r = 0; r < lookup->RecordCount(); ++r) {
+        TRecordStore::TRowScope scope(lookup, r);
+        items << result->AsString();
+    }
+    return items;
+}
+
+TFieldBinder::TBinding *TFieldBinder::BindingOf(QObject *control)
+{
+    for (TBinding &b : m_bindings)
+        if (b.Control == control)
+            return &b;
+    return nullptr;
+}
+
+void TFieldBinder::Refresh()
+{
+    for (TBinding &b : m_bindings)
+        if (!b.Pending && b.Control != m_writing)
+            Fill(b);
+}
+
+void TFieldBinder::Fill(TBinding &b)
+{
+    if (!b.Control)
+        return;
+    const TStoreField *field = m_store->FindField(b.FieldName);
+    const bool hasRow = field && m_store->Active() && m_store->RecNo() >= 0;
+    QVariant value;
+    switch (b.Kind) {
+    case TBindKind::Text:
+        value = hasRow ? field->EditText() : QString();
+        break;
+    case TBindKind::Check: {
+        const bool isBool = b.Control->property(b.Property).metaType().id() == QMetaType::Bool;
+        if (!hasRow || field->IsNull())
+            value = isBool ? QVariant(false) : QVariant(int(Qt::PartiallyChecked));
+        else {
+            const bool checked = field->DisplayText() == YesText;
+            value = isBool ? QVariant(checked) : QVariant(int(checked ? Qt::Checked : Qt::Unchecked));
+        }
+        break;
+    }
+    case TBindKind::Date: {
+        const bool isDate = b.Control->property(b.Property).metaType().id() == QMetaType::QDate;
+        if (hasRow && !field->IsNull()) {
+            const QDateTime dt = DateSerial::ToQDateTime(field->AsDateTime());
+            value = isDate ? QVariant(dt.date()) : QVariant(dt);
+        } else {
+            value = isDate ? QVariant(QDate()) : QVariant(QDateTime());
+        }
+        break;
+    }
+    case TBindKind::Lookup: {
+        int index = -1;
+        if (hasRow && field->LookupDataSet && field->LookupDataSet->Active()) {
+            const QVariant key = m_store->FieldByName(field->KeyFields)->Value();
+            const TStoreField *lookupKey = field->LookupDataSet->FieldByName(field->LookupKeyFields);
+            for (int r = 0; !key.isNull() && r < field->LookupDataSet->RecordCount(); ++r) {
+                TRecordStore::TRowScope scope(field->LookupDataSet, r);
+                if (lookupKey->Value() == key) {
+                    index = r;
+                    break;
+                }
+            }
+        }
+        value = index;
+        break;
+    }
+    }
+    m_filling = true;
+    b.Control->setProperty(b.Property, value);
+    m_filling = false;
+    b.Pending = false;
+}
+
+void TFieldBinder::Write(TBinding &b)
+{
+    if (!b.Control)
+        return;
+    b.Pending = false;
+    struct TWriting
+    {
+        QObject *&slot;
+        ~TWriting() { slot = nullptr; }
+    } writing{m_writing};
+    m_writing = b.Control;
+    TStoreField *field = m_store->FieldByName(b.FieldName);
+    const QVariant value = b.Control->property(b.Property);
+    if (m_store->State() == TStoreState::Browse)
+        m_store->Edit();
+    switch (b.Kind) {
+    case TBindKind::Text:
+        field->SetText(value.toString());
+        break;
+    case TBindKind::Check: {
+        const bool checked = value.metaType().id() == QMetaType::Bool ? value.toBool()
+                                                                     : value.toInt() == int(Qt::Checked);
+        if (value.metaType().id() != QMetaType::Bool && value.toInt() == int(Qt::PartiallyChecked))
+            return;
+        field->SetText(checked ? YesText : NoText);
+        break;
+    }
+    case TBindKind::Date: {
+        const QDateTime dt = value.metaType().id() == QMetaType::QDate ? value.toDate().startOfDay()
+                                                                       : value.toDateTime();
+        if (dt.isValid())
+            field->SetAsDateTime(DateSerial::FromQDateTime(dt));
+        else
+            field->Clear();
+        break;
+    }
+    case TBindKind::Lookup: {
+        const int index = value.toInt();
+        TRecordStore *lookup = field->LookupDataSet;
+        QVariant key;
+        if (lookup && index >= 0 && index < lookup->RecordCount()) {
+            TRecordStore::TRowScope scope(lookup, index);
+            key = lookup->FieldByName(field->LookupKeyFields)->Value();
+        }
+        m_store->FieldByName(field->KeyFields)->SetValue(key);
+        break;
+    }
+    }
+}
+
+void TFieldBinder::ControlChanged()
+{
+    if (m_filling)
+        return;
+    TBinding *b = BindingOf(sender());
+    if (!b)
+        return;
+    if (!b->Immediate) {
+        b->Pending = true;
+        return;
+    }
+    try {
+        Write(*b);
+    } catch (const EDatabaseError &error) {
+        Fill(*b);
+        emit ErrorRaised(error.Message());
+    }
+}
+
+void TFieldBinder::ControlCommitted()
+{
+    TBinding *b = BindingOf(sender());
+    if (!b || !b->Pending)
+        return;
+    try {
+        Write(*b);
+    } catch (const EDatabaseError &error) {
+        Fill(*b);
+        emit ErrorRaised(error.Message());
+    }
+}
+
+void TFieldBinder::UpdateRecord()
+{
+    for (TBinding &b : m_bindings) {
+        if (!b.Pending)
+            continue;
+        try {
+            Write(b);
+        } catch (const EDatabaseError &error) {
+            Fill(b);
+            emit ErrorRaised(error.Message());
+        }
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+// TFieldBinder: ties properties of controls to fields of one store, without knowing any
+// widget class (it works through Qt properties and signals).
+//   Bind(control, "text", "BEZEICHNUNG")                    edit: edit text <-> SetText
+//   Bind(control, "text", "KOSTEN", TBindKind::Text, "editingFinished()")  write on commit
+//   Bind(control, "checkState", "AKTIV", TBindKind::Check)  0/1/2 (or bool): "Ja" checked,
+//                                                           other unchecked, null undecided;
+//                                                           a click stores "Ja" or "Nein"
+//   Bind(control, "dateTime", "DATUM", TBindKind::Date)     QDateTime or QDate property
+//   Bind(control, "currentIndex", "Lu_Afa_Konten_Bezeichnung", TBindKind::Lookup)
+//                                                           index into LookupItems(); a choice
+//                                                           stores that row's key
+// Controls are filled whenever the store moves, re-reads or a value changes. A control's
+// change (its property's notify signal, or the commit signal when given) starts editing
+// and writes the field (bind formatted texts with a commit signal such as editingFinished(),
+// so that a half-typed amount or date is not read at every keystroke);
+// pending texts are also written when the store posts.
+// A refused entry is reported through ErrorRaised and the control shows the stored value.
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QVector>
+
+class TRecordStore;
+
+enum class TBindKind { Text, Check, Date, Lookup };
+
+class TFieldBinder : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TFieldBinder(TRecordStore *store, QObject *parent = nullptr);
+
+    void Bind(QObject *control, const char *property, const QString &fieldName,
+              TBindKind kind = TBindKind::Text, const char *commitSignal = nullptr);
+    // Texts of a lookup field's choices, in the lookup store's order.
+    QStringList LookupItems(const QString &fieldName) const;
+    void Refresh();      // fills every control from its field
+    void UpdateRecord(); // writes controls with pending changes
+
+signals:
+    void ErrorRaised(const QString &message);
+
+private slots:
+    void ControlChanged();
+    void ControlCommitted();
+
+private:
+    struct TBinding
+    {
+        QPointer<QObject> Control;
+        QByteArray Property;
+        QString FieldName;
+        TBindKind Kind;
+        bool Immediate;
+        bool Pending = false;
+    };
+    void Fill(TBinding &binding);
+    void Write(TBinding &binding);
+    TBinding *BindingOf(QObject *control);
+
+    TRecordStore *m_store;
+    QVector<TBinding> m_bindings;
+    bool m_filling = false;
+    QObject *m_writing = nullptr; // control being written: not refilled meanwhile
+};

@@ -1,0 +1,72 @@
+#include "IBDatabase.h"
+
+#include "DatabaseError.h"
+#include "IBTransaction.h"
+
+#include <QSqlError>
+#include <atomic>
+
+namespace {
+std::atomic<int> connectionCounter{0};
+}
+
+TIBDatabase::TIBDatabase(QObject *parent)
+    : QObject(parent),
+      m_connectionName(QStringLiteral("norbekAfa_%1").arg(++connectionCounter))
+{
+}
+
+TIBDatabase::~TIBDatabase()
+{
+    Close();
+    if (QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool TIBDatabase::Connected() const
+{
+    return QSqlDatabase::contains(m_connectionName) && Database().isOpen();
+}
+
+QSqlDatabase TIBDatabase::Database() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+void TIBDatabase::Open()
+{
+    if (Connected())
+        return;
+    if (BeforeConnect)
+        BeforeConnect(this);
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
+        throw EDatabaseError(QStringLiteral(
+            "Der Datenbanktreiber für Firebird (QIBASE) ist nicht installiert."));
+    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+                          ? QSqlDatabase::database(m_connectionName, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_connectionName);
+    db.setDatabaseName(DatabaseName);
+    db.setUserName(UserName);
+    db.setPassword(Password);
+    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=%1").arg(CharacterSet));
+    if (!db.open()) {
+        const QString text = db.lastError().text();
+        throw EDatabaseError(
+            QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(DatabaseName, text),
+            text);
+    }
+    if (DefaultTransaction)
+        DefaultTransaction->StartTransaction();
+}
+
+void TIBDatabase::Close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    QSqlDatabase db = Database();
+    if (db.isOpen()) {
+        if (DefaultTransaction && DefaultTransaction->InTransaction())
+            DefaultTransaction->Commit();
+        db.close();
+    }
+}

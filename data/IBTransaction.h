@@ -1,0 +1,26 @@
+#pragma once
+// The connection's transaction. Writes are made durable by CommitWork(): commit, then a
+// new transaction starts at once, so every statement always runs inside one.
+#include <QObject>
+
+class TIBDatabase;
+
+class TIBTransaction : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TIBTransaction(QObject *parent = nullptr) : QObject(parent) {}
+
+    TIBDatabase *DefaultDatabase = nullptr;
+
+    bool InTransaction() const { return m_active; }
+    void StartTransaction();
+    void Commit();
+    void Rollback();
+    // Commit and start the next transaction; raises EDatabaseError when the commit fails
+    // (the work is then rolled back and a new transaction started).
+    void CommitWork();
+
+private:
+    bool m_active = false;
+};

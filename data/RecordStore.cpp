@@ -1,0 +1,832 @@
+#include "RecordStore.h"
+
+#include "DatabaseError.h"
+#include "DbErrorText.h"
+#include "IBDatabase.h"
+#include "IBTransaction.h"
+
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// Parameter names (":NAME") of a statement, in order, without duplicates; quoted text skipped.
+QStringList ParamNames(const QString &sql)
+{
+    QStringList names;
+    QChar quote;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == u'\'' || c == u'"') {
+            quote = c;
+            continue;
+        }
+        if (c != u':' || (i > 0 && (sql.at(i - 1).isLetterOrNumber() || sql.at(i - 1) == u':')))
+            continue;
+        qsizetype j = i + 1;
+        while (j < sql.size() && (sql.at(j).isLetterOrNumber() || sql.at(j) == u'_' || sql.at(j) == u'$'))
+            ++j;
+        if (j > i + 1) {
+            const QString name = sql.mid(i + 1, j - i - 1);
+            if (!names.contains(name, Qt::CaseInsensitive))
+                names << name;
+            i = j - 1;
+        }
+    }
+    return names;
+}
+
+TFieldType TypeOfColumn(const QSqlField &column)
+{
+    switch (column.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return TFieldType::Integer;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return TFieldType::Float;
+    case QMetaType::QDateTime:
+    case QMetaType::QDate:
+    case QMetaType::QTime:
+        return TFieldType::DateTime;
+    case QMetaType::QByteArray:
+        return TFieldType::Blob;
+    default:
+        return TFieldType::String;
+    }
+}
+
+bool SameValue(const QVariant &a, const QVariant &b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() && b.isNull();
+    const int ta = a.metaType().id(), tb = b.metaType().id();
+    const auto numeric = [](int t) {
+        return t == QMetaType::Int || t == QMetaType::Double || t == QMetaType::LongLong ||
+               t == QMetaType::UInt || t == QMetaType::Short || t == QMetaType::Float;
+    };
+    if (ta == tb && ta == QMetaType::Int)
+        return a.toInt() == b.toInt();
+    if (numeric(ta) && numeric(tb))
+        return a.toDouble() == b.toDouble();
+    if (ta == QMetaType::QString || tb == QMetaType::QString)
+        return a.toString() == b.toString();
+    return a == b;
+}
+
+} // namespace
+
+TRecordStore::TRecordStore(const QString &name, QObject *parent) : QObject(parent)
+{
+    setObjectName(name);
+}
+
+TRecordStore::~TRecordStore()
+{
+    if (MasterSource)
+        std::erase(MasterSource->m_details, this);
+    for (TRecordStore *detail : m_details)
+        if (detail->MasterSource == this)
+            detail->MasterSource = nullptr;
+}
+
+TStoreField *TRecordStore::AddField(const QString &name, TFieldType type, int size, const QString &label)
+{
+    auto field = std::make_unique<TStoreField>(this, name, type, size);
+    field->DisplayLabel = label;
+    field->m_index = int(m_fields.size());
+    int slotCount = 0;
+    for (const auto &f : m_fields)
+        if (f->m_slot >= 0)
+            ++slotCount;
+    field->m_slot = slotCount;
+    TStoreField *result = field.get();
+    m_byName.insert(name.toUpper(), result);
+    m_fields.push_back(std::move(field));
+    return result;
+}
+
+TStoreField *TRecordStore::AddLookupField(const QString &name, TFieldType type, int size,
+                                          TRecordStore *lookupDataSet, const QString &keyFields,
+                                          const QString &lookupKeyFields, const QString &resultField,
+                                          const QString &label)
+{
+    auto field = std::make_unique<TStoreField>(this, name, type, size);
+    field->DisplayLabel = label;
+    field->FieldKind = TFieldKind::Lookup;
+    field->LookupDataSet = lookupDataSet;
+    field->KeyFields = keyFields;
+    field->LookupKeyFields = lookupKeyFields;
+    field->LookupResultField = resultField;
+    field->m_index = int(m_fields.size());
+    TStoreField *result = field.get();
+    m_byName.insert(name.toUpper(), result);
+    m_fields.push_back(std::move(field));
+    return result;
+}
+
+void TRecordStore::SetParam(const QString &name, const QVariant &value)
+{
+    m_params.insert(name.toUpper(), value);
+}
+
+QVariant TRecordStore::Param(const QString &name) const
+{
+    return m_params.value(name.toUpper());
+}
+
+TStoreField *TRecordStore::FindField(const QString &name) const
+{
+    return m_byName.value(name.toUpper(), nullptr);
+}
+
+TStoreField *TRecordStore::FieldByName(const QString &name) const
+{
+    TStoreField *field = FindField(name);
+    if (!field)
+        throw EDatabaseError(
+            QStringLiteral("%1: Feld „%2“ nicht gefunden.").arg(objectName(), name));
+    return field;
+}
+
+void TRecordStore::CheckActive() const
+{
+    if (m_state == TStoreState::Closed)
+        throw EDatabaseError(QStringLiteral(
+            "Die Datenmenge „%1“ ist geschlossen; der Vorgang ist nicht möglich.").arg(objectName()));
+}
+
+QString TRecordStore::SelectText() const
+{
+    if (!SQL.isEmpty())
+        return SQL.join(u'\n');
+    if (TableName.isEmpty())
+        return {};
+    QString text = QStringLiteral("SELECT * FROM %1").arg(TableName);
+    if (IndexName.isEmpty())
+        return text;
+    // Read in the order of the named index; the plan makes the database insist on it.
+    QSqlQuery segments(Database->Database());
+    segments.prepare(QStringLiteral(
+        "SELECT RDB$FIELD_NAME FROM RDB$INDEX_SEGMENTS WHERE RDB$INDEX_NAME = :NAME "
+        "ORDER BY RDB$FIELD_POSITION"));
+    segments.bindValue(QStringLiteral(":NAME"), IndexName.toUpper());
+    QStringList columns;
+    if (segments.exec())
+        while (segments.next())
+            columns << segments.value(0).toString().trimmed();
+    if (columns.isEmpty())
+        throw EDatabaseError(QStringLiteral("Der Index „%1“ fehlt in der Datenbank.").arg(IndexName.toUpper()));
+    return text + QStringLiteral(" PLAN (%1 ORDER %2) ORDER BY %3")
+                      .arg(TableName, IndexName.toUpper(), columns.join(QStringLiteral(", ")));
+}
+
+void TRecordStore::BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow) const
+{
+    for (const QString &name : ParamNames(sql)) {
+        QVariant value;
+        const QString upper = name.toUpper();
+        if (oldRow && upper.startsWith(QStringLiteral("OLD_"))) {
+            if (TStoreField *f = FindField(upper.mid(4)); f && f->m_slot >= 0)
+                value = (*oldRow)[f->m_slot];
+        } else if (m_params.contains(upper)) {
+            value = m_params.value(upper);
+        } else if (MasterSource && MasterSource->FindField(upper) && !oldRow) {
+            value = MasterSource->m_recNo >= 0 || MasterSource->m_scopeRow >= 0
+                        ? MasterSource->FieldByName(upper)->Value()
+                        : QVariant();
+        } else if (TStoreField *f = FindField(upper)) {
+            value = f->Value();
+            if (value.isNull())
+                value = f->Coerce(QVariant());
+        }
+        query.bindValue(u':' + name, value);
+    }
+}
+
+void TRecordStore::ReadRows()
+{
+    m_rows.clear();
+    m_recNo = -1;
+    const QString sql = SelectText();
+    if (MasterSource) {
+        m_detailKey.clear();
+        for (const QString &name : ParamNames(sql))
+            if (TStoreField *mf = MasterSource->FindField(name))
+                m_detailKey << (MasterSource->Active() && MasterSource->m_recNo >= 0 ? mf->Value()
+                                                                                   : QVariant());
+        m_detailStale = false;
+    }
+    if (sql.isEmpty() || !Database)
+        return; // in-memory store
+    QSqlQuery query(Database->Database());
+    query.setForwardOnly(true);
+    bool ok = query.prepare(sql);
+    if (ok) {
+        BindParams(query, sql, nullptr);
+        ok = query.exec();
+    }
+    if (!ok) {
+        const QString text = query.lastError().text();
+        throw EDatabaseError(
+            QStringLiteral("Die Daten von „%1“ können nicht gelesen werden: %2").arg(objectName(), text),
+            text);
+    }
+    const QSqlRecord record = query.record();
+    if (m_fields.empty()) {
+        m_autoFields = true;
+        for (int i = 0; i < record.count(); ++i) {
+            const QSqlField column = record.field(i);
+            TFieldType type = TypeOfColumn(column);
+            AddField(column.name().toUpper(), type, type == TFieldType::String ? column.length() : 0);
+        }
+    }
+    // Column of each buffered field.
+    QVector<int> columnOf;
+    for (const auto &field : m_fields) {
+        if (field->m_slot < 0)
+            continue;
+        const int column = record.indexOf(field->FieldName);
+        if (column < 0)
+            throw EDatabaseError(QStringLiteral("%1: Feld „%2“ nicht gefunden.").arg(objectName(), field->FieldName));
+        columnOf << column;
+    }
+    const int slotCount = int(columnOf.size());
+    while (query.next()) {
+        TRow row(slotCount);
+        for (int s = 0; s < slotCount; ++s)
+            row[s] = query.value(columnOf[s]);
+        m_rows.push_back(std::move(row));
+    }
+}
+
+void TRecordStore::Open()
+{
+    if (Active())
+        return;
+    if (Database)
+        Database->Open();
+    for (const auto &field : m_fields)
+        if (field->LookupDataSet && !field->LookupDataSet->Active())
+            field->LookupDataSet->Open();
+    if (MasterSource && std::find(MasterSource->m_details.begin(), MasterSource->m_details.end(), this) ==
+                            MasterSource->m_details.end())
+        MasterSource->m_details.push_back(this);
+    ReadRows();
+    m_state = TStoreState::Browse;
+    m_recNo = m_rows.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rows.isEmpty();
+    m_modified = false;
+    DisplayState();
+    DisplayAll();
+    if (AfterOpen)
+        AfterOpen(this);
+    NotifyDetails();
+}
+
+void TRecordStore::Close()
+{
+    if (!Active())
+        return;
+    if (m_state == TStoreState::Insert || m_state == TStoreState::Edit)
+        Cancel();
+    m_rows.clear();
+    m_recNo = -1;
+    m_eof = m_bof = true;
+    m_state = TStoreState::Closed;
+    if (m_autoFields) {
+        m_fields.clear();
+        m_byName.clear();
+        m_autoFields = false;
+    }
+    DisplayState();
+    DisplayAll();
+    NotifyDetails();
+}
+
+void TRecordStore::Refresh()
+{
+    CheckActive();
+    CheckBrowseMode();
+    const QVariant id = CurrentId();
+    ReadRows();
+    m_recNo = m_rows.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rows.isEmpty();
+    if (!id.isNull() && FindField(QStringLiteral("ID"))) {
+        TStoreField *idField = FindField(QStringLiteral("ID"));
+        for (int r = 0; r < m_rows.size(); ++r)
+            if (SameValue(m_rows[r][idField->m_slot], id)) {
+                m_recNo = r;
+                break;
+            }
+    }
+    DisplayAll();
+    NotifyDetails();
+}
+
+void TRecordStore::SyncDetail() const
+{
+    if (!MasterSource || !m_detailStale || m_state != TStoreState::Browse)
+        return;
+    auto *self = const_cast<TRecordStore *>(this);
+    self->ReadRows();
+    self->m_recNo = m_rows.isEmpty() ? -1 : 0;
+    self->m_bof = true;
+    self->m_eof = m_rows.isEmpty();
+}
+
+void TRecordStore::NotifyDetails()
+{
+    for (TRecordStore *detail : m_details) {
+        if (!detail->Active() || detail->MasterSource != this)
+            continue;
+        QVariantList key;
+        for (const QString &name : ParamNames(detail->SelectText()))
+            if (TStoreField *mf = FindField(name))
+                key << (Active() && m_recNo >= 0 ? mf->Value() : QVariant());
+        bool same = !detail->m_detailStale && key.size() == detail->m_detailKey.size();
+        for (int i = 0; same && i < key.size(); ++i)
+            same = SameValue(key[i], detail->m_detailKey[i]);
+        if (same)
+            continue;
+        if (detail->m_state == TStoreState::Insert || detail->m_state == TStoreState::Edit)
+            detail->Cancel();
+        detail->m_detailStale = true;
+        detail->m_detailKey = key;
+        detail->DisplayAll();
+        detail->DisplayCurrent();
+    }
+}
+
+bool TRecordStore::IsEmpty() const
+{
+    SyncDetail();
+    return m_rows.isEmpty();
+}
+
+int TRecordStore::RecordCount() const
+{
+    SyncDetail();
+    return int(m_rows.size());
+}
+
+int TRecordStore::RecNo() const
+{
+    SyncDetail();
+    return m_recNo;
+}
+
+void TRecordStore::AfterMove(bool fireScroll)
+{
+    NotifyDetails();
+    DisplayCurrent();
+    if (fireScroll && AfterScroll)
+        AfterScroll(this);
+}
+
+void TRecordStore::MoveTo(int row)
+{
+    CheckActive();
+    CheckBrowseMode();
+    SyncDetail();
+    if (m_rows.isEmpty())
+        return;
+    row = std::clamp(row, 0, int(m_rows.size()) - 1);
+    const bool moved = row != m_recNo;
+    m_recNo = row;
+    m_eof = m_bof = false;
+    if (moved)
+        AfterMove(true);
+}
+
+void TRecordStore::First()
+{
+    CheckActive();
+    CheckBrowseMode();
+    SyncDetail();
+    m_recNo = m_rows.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rows.isEmpty();
+    AfterMove(true);
+}
+
+void TRecordStore::Last()
+{
+    CheckActive();
+    CheckBrowseMode();
+    SyncDetail();
+    m_recNo = int(m_rows.size()) - 1;
+    m_eof = true;
+    m_bof = m_rows.isEmpty();
+    AfterMove(true);
+}
+
+void TRecordStore::Next()
+{
+    CheckActive();
+    CheckBrowseMode();
+    SyncDetail();
+    m_bof = false;
+    if (m_recNo + 1 < m_rows.size()) {
+        ++m_recNo;
+        m_eof = false;
+        AfterMove(true);
+    } else {
+        m_eof = true;
+    }
+}
+
+void TRecordStore::Prior()
+{
+    CheckActive();
+    CheckBrowseMode();
+    SyncDetail();
+    m_eof = false;
+    if (m_recNo > 0) {
+        --m_recNo;
+        m_bof = false;
+        AfterMove(true);
+    } else {
+        m_bof = true;
+    }
+}
+
+bool TRecordStore::Eof() const
+{
+    SyncDetail();
+    return m_eof || m_rows.isEmpty();
+}
+
+bool TRecordStore::Bof() const
+{
+    SyncDetail();
+    return m_bof || m_rows.isEmpty();
+}
+
+bool TRecordStore::Locate(const QString &fieldName, const QVariant &value)
+{
+    CheckActive();
+    CheckBrowseMode();
+    SyncDetail();
+    TStoreField *field = FieldByName(fieldName);
+    for (int r = 0; r < m_rows.size(); ++r) {
+        TRowScope scope(this, r);
+        if (SameValue(field->Value(), value)) {
+            m_eof = m_bof = false;
+            if (r != m_recNo) {
+                m_recNo = r;
+                AfterMove(true);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+QVariant TRecordStore::Lookup(const QString &keyField, const QVariant &keyValue,
+                              const QString &resultField) const
+{
+    if (!Active() || keyValue.isNull())
+        return {};
+    SyncDetail();
+    const TStoreField *key = FieldByName(keyField);
+    const TStoreField *result = FieldByName(resultField);
+    for (int r = 0; r < m_rows.size(); ++r) {
+        TRowScope scope(this, r);
+        if (SameValue(key->Value(), keyValue))
+            return result->Value();
+    }
+    return {};
+}
+
+QVariant TRecordStore::CurrentId() const
+{
+    const TStoreField *id = FindField(QStringLiteral("ID"));
+    if (!id || !Active() || RecNo() < 0)
+        return {};
+    return id->Value();
+}
+
+bool TRecordStore::LocateId(const QVariant &id)
+{
+    return Locate(QStringLiteral("ID"), id);
+}
+
+QVariant TRecordStore::FieldValue(const QString &name) const
+{
+    return FieldByName(name)->Value();
+}
+
+void TRecordStore::DisableControls()
+{
+    ++m_disableCount;
+}
+
+void TRecordStore::EnableControls()
+{
+    if (m_disableCount == 0)
+        return;
+    if (--m_disableCount == 0) {
+        emit DataSetChanged();
+        emit StateChanged();
+        emit CurrentChanged(m_recNo);
+    }
+}
+
+void TRecordStore::DisplayCurrent()
+{
+    if (m_disableCount == 0)
+        emit CurrentChanged(m_recNo);
+}
+
+void TRecordStore::DisplayAll()
+{
+    if (m_disableCount == 0)
+        emit DataSetChanged();
+}
+
+void TRecordStore::DisplayState()
+{
+    if (m_disableCount == 0)
+        emit StateChanged();
+}
+
+const TRecordStore::TRow *TRecordStore::ActiveRow() const
+{
+    SyncDetail();
+    if (m_scopeRow >= 0 && m_scopeRow < m_rows.size())
+        return &m_rows[m_scopeRow];
+    if (m_recNo < 0 || m_recNo >= m_rows.size())
+        return nullptr;
+    return &m_rows[m_recNo];
+}
+
+QVariant TRecordStore::ReadValue(const TStoreField *field) const
+{
+    if (field->FieldKind == TFieldKind::Lookup) {
+        if (!field->LookupDataSet)
+            return {};
+        const QVariant key = FieldByName(field->KeyFields)->Value();
+        return field->LookupDataSet->Lookup(field->LookupKeyFields, key, field->LookupResultField);
+    }
+    const TRow *row = ActiveRow();
+    if (!row)
+        return {};
+    return (*row)[field->m_slot];
+}
+
+void TRecordStore::WriteValue(TStoreField *field, const QVariant &value)
+{
+    CheckActive();
+    if (m_state != TStoreState::Insert && m_state != TStoreState::Edit)
+        throw EDatabaseError(QStringLiteral(
+            "Die Datenmenge „%1“ ist nicht im Bearbeitungs- oder Einfügemodus.").arg(objectName()));
+    if (field->ReadOnly)
+        throw EDatabaseError(QStringLiteral("Das Feld „%1“ kann nicht geändert werden.").arg(field->Label()));
+    if (field->FieldKind == TFieldKind::Lookup) {
+        // Choosing a lookup entry stores that entry's key.
+        TStoreField *key = FieldByName(field->KeyFields);
+        QVariant keyValue;
+        if (!value.isNull() && field->LookupDataSet)
+            keyValue = field->LookupDataSet->Lookup(field->LookupResultField, value, field->LookupKeyFields);
+        key->SetValue(keyValue);
+        return;
+    }
+    m_rows[m_recNo][field->m_slot] = field->Coerce(value);
+    m_modified = true;
+    if (m_disableCount == 0)
+        emit RowChanged(m_recNo, -1);
+}
+
+void TRecordStore::CheckBrowseMode()
+{
+    if (m_state == TStoreState::Edit || m_state == TStoreState::Insert) {
+        emit UpdateRecordRequested();
+        if (m_modified)
+            Post();
+        else
+            Cancel();
+    }
+    for (TRecordStore *detail : m_details)
+        if (detail->MasterSource == this &&
+            (detail->m_state == TStoreState::Edit || detail->m_state == TStoreState::Insert))
+            detail->CheckBrowseMode();
+}
+
+void TRecordStore::StartRow(int position)
+{
+    m_insertFrom = m_recNo;
+    TRow row;
+    for (const auto &field : m_fields)
+        if (field->m_slot >= 0)
+            row << field->Coerce(QVariant());
+    m_rows.insert(position, row);
+    m_recNo = position;
+    m_state = TStoreState::Insert;
+    m_modified = false;
+    m_eof = m_bof = false;
+    if (!GeneratorName.isEmpty() && Database) {
+        QSqlQuery gen(Database->Database());
+        const bool ok = gen.exec(QStringLiteral("SELECT GEN_ID(\"%1\", %2) FROM RDB$DATABASE")
+                                     .arg(GeneratorName)
+                                     .arg(1)) &&
+                        gen.next();
+        if (!ok) {
+            const QString text = gen.lastError().text();
+            m_rows.removeAt(position);
+            m_recNo = m_insertFrom;
+            m_state = TStoreState::Browse;
+            throw EDatabaseError(
+                QStringLiteral("Für „%1“ kann keine neue Nummer vergeben werden: %2").arg(objectName(), text),
+                text);
+        }
+        if (TStoreField *idField = FindField(GeneratorField))
+            m_rows[position][idField->m_slot] = idField->Coerce(gen.value(0));
+    }
+    DisplayState();
+    DisplayAll();
+    NotifyDetails();
+    if (AfterInsert)
+        AfterInsert(this);
+}
+
+void TRecordStore::Insert()
+{
+    CheckActive();
+    CheckBrowseMode();
+    SyncDetail();
+    StartRow(m_recNo < 0 ? 0 : m_recNo);
+}
+
+void TRecordStore::Append()
+{
+    CheckActive();
+    CheckBrowseMode();
+    SyncDetail();
+    StartRow(int(m_rows.size()));
+}
+
+void TRecordStore::Edit()
+{
+    CheckActive();
+    if (m_state == TStoreState::Edit || m_state == TStoreState::Insert)
+        return;
+    if (IsEmpty()) {
+        Insert();
+        return;
+    }
+    m_original = m_rows[m_recNo];
+    m_state = TStoreState::Edit;
+    m_modified = false;
+    DisplayState();
+}
+
+void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QString &operation)
+{
+    Database->Open();
+    QSqlQuery query(Database->Database());
+    bool ok = query.prepare(sql);
+    if (ok) {
+        BindParams(query, sql, oldRow);
+        ok = query.exec();
+    }
+    if (!ok) {
+        const QString text = query.lastError().text();
+        throw EDatabaseError(GermanWriteError(this, text, operation), text);
+    }
+    if (CommitOnWrite && Transaction)
+        Transaction->CommitWork();
+}
+
+void TRecordStore::Post()
+{
+    CheckActive();
+    if (m_state != TStoreState::Insert && m_state != TStoreState::Edit)
+        return;
+    emit UpdateRecordRequested();
+    if (BeforePost)
+        BeforePost(this);
+    for (const auto &field : m_fields)
+        if (field->Required && field->m_slot >= 0 && field->IsNull())
+            throw EDatabaseError(QStringLiteral("Das Feld „%1“ muss einen Wert haben.").arg(field->Label()));
+    if (Database && (!SQL.isEmpty() || !TableName.isEmpty())) {
+        QString sql = m_state == TStoreState::Insert ? UpdateObject.InsertSQL : UpdateObject.ModifySQL;
+        if (sql.isEmpty() && m_state == TStoreState::Insert && !TableName.isEmpty()) {
+            QStringList columns;
+            for (const auto &field : m_fields)
+                if (field->m_slot >= 0 && !field->ReadOnly)
+                    columns << field->FieldName;
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (:%3)")
+                      .arg(TableName, columns.join(QStringLiteral(", ")), columns.join(QStringLiteral(", :")));
+        }
+        if (sql.isEmpty())
+            throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht geändert werden.").arg(objectName()));
+        RunWrite(sql, m_state == TStoreState::Edit ? &m_original : &m_rows[m_recNo], QStringLiteral("post"));
+    }
+    m_state = TStoreState::Browse;
+    m_modified = false;
+    m_original.clear();
+    DisplayState();
+    if (m_disableCount == 0)
+        emit RowChanged(m_recNo, -1);
+    NotifyDetails();
+    if (AfterPost)
+        AfterPost(this);
+}
+
+void TRecordStore::Cancel()
+{
+    if (m_state == TStoreState::Insert) {
+        m_rows.removeAt(m_recNo);
+        m_recNo = m_insertFrom;
+        if (m_recNo >= m_rows.size())
+            m_recNo = int(m_rows.size()) - 1;
+        if (m_recNo < 0 && !m_rows.isEmpty())
+            m_recNo = 0;
+    } else if (m_state == TStoreState::Edit) {
+        m_rows[m_recNo] = m_original;
+    } else {
+        return;
+    }
+    m_state = TStoreState::Browse;
+    m_modified = false;
+    m_original.clear();
+    m_eof = m_bof = m_rows.isEmpty();
+    DisplayState();
+    DisplayAll();
+    NotifyDetails();
+    if (AfterCancel)
+        AfterCancel(this);
+}
+
+void TRecordStore::Delete()
+{
+    CheckActive();
+    if (m_state == TStoreState::Insert) {
+        Cancel();
+        return;
+    }
+    if (m_state == TStoreState::Edit)
+        Cancel();
+    if (IsEmpty())
+        throw EDatabaseError(QStringLiteral("Die Datenmenge „%1“ ist leer; es gibt nichts zu löschen.").arg(objectName()));
+    for (TRecordStore *detail : m_details)
+        if (detail->MasterSource == this)
+            detail->CheckBrowseMode();
+    if (Database && (!SQL.isEmpty() || !TableName.isEmpty())) {
+        if (UpdateObject.DeleteSQL.isEmpty())
+            throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht gelöscht werden.").arg(objectName()));
+        RunWrite(UpdateObject.DeleteSQL, &m_rows[m_recNo], QStringLiteral("delete"));
+    }
+    m_rows.removeAt(m_recNo);
+    if (m_recNo >= m_rows.size())
+        m_recNo = int(m_rows.size()) - 1;
+    m_eof = m_bof = m_rows.isEmpty();
+    DisplayAll();
+    DisplayCurrent();
+    NotifyDetails();
+    if (AfterDelete)
+        AfterDelete(this);
+}
+
+void TRecordStore::ExecSQL()
+{
+    if (!Database)
+        return;
+    Database->Open();
+    const QString sql = SQL.join(u'\n');
+    QSqlQuery query(Database->Database());
+    bool ok = query.prepare(sql);
+    if (ok) {
+        BindParams(query, sql, nullptr);
+        ok = query.exec();
+    }
+    if (!ok) {
+        const QString text = query.lastError().text();
+        throw EDatabaseError(GermanStatementError(text), text);
+    }
+}
+
+TRecordStore::TRowScope::TRowScope(const TRecordStore *store, int row)
+    : m_store(store), m_saved(store->m_scopeRow)
+{
+    store->m_scopeRow = row;
+}
+
+TRecordStore::TRowScope::~TRowScope()
+{
+    m_store->m_scopeRow = m_saved;
+}

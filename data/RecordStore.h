@@ -1,0 +1,203 @@
+#pragma once
+// TRecordStore: a dataset over Qt SQL with rows buffered in memory at open.
+//
+// Kinds (by set-up): query store (SQL = select lines), table store (TableName, optional
+// IndexName: rows read in that index's order, the database must have the index), or an
+// in-memory store (neither).
+//
+// Walking:  Open/Close/Active, First/Next/Prior/Last, Eof/Bof, IsEmpty, RecordCount,
+//           RecNo (0-based, -1 when empty), MoveTo(row), Locate(field, value), LocateId(id),
+//           Lookup(keyField, keyValue, resultField) (no move), CurrentId().
+// Fields:   FieldByName (case-insensitive; raises EDatabaseError), FindField (nullptr),
+//           FieldCount/Fields(i); values through TStoreField.
+// Editing:  Insert/Append/Edit/Post/Cancel/Delete; State(). Post and Delete run the
+//           update statements with named parameters (":NAME" current value, ":OLD_NAME" the
+//           value as read) and commit at once when CommitOnWrite is set. A refused statement
+//           raises EDatabaseError (German, names the field or reason) and leaves the state
+//           and every typed value as they were. Moving off an inserted or edited row posts
+//           it first (cancels it when nothing was typed).
+// Detail:   MasterSource set: the select's parameters take the master's field of the same
+//           name; the rows follow the master's current row (re-read on first use after the
+//           master moved, also while the master's controls are disabled).
+// Lookups:  a lookup field's LookupDataSet is opened with this store.
+// Controls: DisableControls/EnableControls are counted; while disabled no display signal
+//           is sent, and DataSetChanged() follows the last EnableControls.
+// The store is also the engine's movement cursor (TMovementCursor).
+#include "MovementCursor.h"
+#include "StoreField.h"
+
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TIBDatabase;
+class TIBTransaction;
+class QSqlQuery;
+
+enum class TStoreState { Closed, Browse, Insert, Edit };
+
+// The statements a store writes through (the update object of a query store).
+struct TUpdateSQL
+{
+    QString RefreshSQL;
+    QString ModifySQL;
+    QString InsertSQL;
+    QString DeleteSQL;
+};
+
+class TRecordStore : public QObject, public TMovementCursor
+{
+    Q_OBJECT
+public:
+    using TDataSetNotifyEvent = std::function<void(TRecordStore *DataSet)>;
+
+    explicit TRecordStore(const QString &name, QObject *parent = nullptr);
+    ~TRecordStore() override;
+
+    // --- set-up (before Open) ---
+    TIBDatabase *Database = nullptr;
+    TIBTransaction *Transaction = nullptr;
+    QStringList SQL;
+    QString TableName;
+    QString IndexName;
+    QString IndexFieldNames; // in-memory stores: a local index (kept, not used for reading)
+    TUpdateSQL UpdateObject;
+    QString GeneratorName; // drawn into GeneratorField when a row is started
+    QString GeneratorField = QStringLiteral("ID");
+    TRecordStore *MasterSource = nullptr;
+    bool CommitOnWrite = true;
+
+    TDataSetNotifyEvent AfterOpen, AfterInsert, BeforePost, AfterPost, AfterScroll,
+        AfterCancel, AfterDelete;
+
+    // Field definitions; without any, Open creates one field per result column.
+    TStoreField *AddField(const QString &name, TFieldType type, int size = 0,
+                          const QString &label = {});
+    TStoreField *AddLookupField(const QString &name, TFieldType type, int size,
+                                TRecordStore *lookupDataSet, const QString &keyFields,
+                                const QString &lookupKeyFields, const QString &resultField,
+                                const QString &label = {});
+
+    // Select parameters by name (case-insensitive); detail parameters come from the master.
+    void SetParam(const QString &name, const QVariant &value);
+    QVariant Param(const QString &name) const;
+    void ClearParams() { m_params.clear(); }
+
+    // --- state and walking ---
+    bool Active() const { return m_state != TStoreState::Closed; }
+    TStoreState State() const { return m_state; }
+    void Open();
+    void Close();
+    void Refresh(); // re-reads the rows and stays on the same ID where it can
+
+    bool IsEmpty() const override;
+    int RecordCount() const;
+    int RecNo() const;
+    void MoveTo(int row);
+    void First() override;
+    void Last();
+    void Next() override;
+    void Prior();
+    bool Eof() const override;
+    bool Bof() const;
+    bool Locate(const QString &fieldName, const QVariant &value);
+    QVariant Lookup(const QString &keyField, const QVariant &keyValue,
+                    const QString &resultField) const;
+
+    // --- fields ---
+    int FieldCount() const { return int(m_fields.size()); }
+    TStoreField *Fields(int index) const { return m_fields[size_t(index)].get(); }
+    TStoreField *FindField(const QString &name) const;
+    TStoreField *FieldByName(const QString &name) const;
+
+    // --- editing ---
+    void Insert();
+    void Append();
+    void Edit();
+    void Post();
+    void Cancel();
+    void Delete();
+    void CheckBrowseMode(); // posts (or cancels an untouched new row) when editing
+    bool Modified() const { return m_modified; }
+
+    // Runs SQL with the parameters (no result rows); statements on a scratch store.
+    void ExecSQL();
+
+    // --- TMovementCursor ---
+    QVariant CurrentId() const override;
+    bool LocateId(const QVariant &id) override;
+    QVariant FieldValue(const QString &name) const override;
+    void DisableControls() override;
+    void EnableControls() override;
+    bool ControlsDisabled() const { return m_disableCount > 0; }
+
+    // Puts another row in front for reading (grid drawing); the cursor does not move.
+    class TRowScope
+    {
+    public:
+        TRowScope(const TRecordStore *store, int row);
+        ~TRowScope();
+        TRowScope(const TRowScope &) = delete;
+        TRowScope &operator=(const TRowScope &) = delete;
+
+    private:
+        const TRecordStore *m_store;
+        int m_saved;
+    };
+
+signals:
+    // Display signals (not sent while controls are disabled).
+    void StateChanged();
+    void CurrentChanged(int row);
+    void RowChanged(int row, int fieldIndex); // fieldIndex -1: the whole row
+    void DataSetChanged();                     // rows added, removed, re-read
+    // Sent at the start of Post so that bound editors hand over what they hold.
+    void UpdateRecordRequested();
+
+private:
+    friend class TStoreField;
+    using TRow = QVector<QVariant>;
+
+    void CheckActive() const;
+    void SyncDetail() const;
+    void ReadRows();
+    QString SelectText() const;
+    void BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow) const;
+    QVariant ReadValue(const TStoreField *field) const;
+    void WriteValue(TStoreField *field, const QVariant &value);
+    const TRow *ActiveRow() const;
+    void StartRow(int position);
+    void AfterMove(bool fireScroll);
+    void NotifyDetails();
+    void DisplayCurrent();
+    void DisplayAll();
+    void DisplayState();
+    void RunWrite(const QString &sql, const TRow *oldRow, const QString &operation);
+
+    std::vector<std::unique_ptr<TStoreField>> m_fields;
+    QHash<QString, TStoreField *> m_byName; // upper-case names
+    bool m_autoFields = false;
+    QHash<QString, QVariant> m_params;
+    std::vector<TRecordStore *> m_details;
+
+    QVector<TRow> m_rows;
+    int m_recNo = -1;
+    bool m_eof = true;
+    bool m_bof = true;
+    TStoreState m_state = TStoreState::Closed;
+    TRow m_original;       // the row as read, while editing
+    int m_insertFrom = -1; // row the cursor stood on before Insert
+    bool m_modified = false;
+    int m_disableCount = 0;
+    mutable int m_scopeRow = -1;
+
+    // Detail state: re-read lazily when the master's key moved.
+    mutable bool m_detailStale = false;
+    mutable QVariantList m_detailKey;
+    QStringList m_selectParamNames;
+};

@@ -1,0 +1,107 @@
+#include "StoreTableModel.h"
+
+#include "DatabaseError.h"
+#include "RecordStore.h"
+
+TStoreTableModel::TStoreTableModel(TRecordStore *store, QObject *parent)
+    : QAbstractTableModel(parent), m_store(store)
+{
+    Rebuild();
+    connect(store, &TRecordStore::DataSetChanged, this, [this] {
+        beginResetModel();
+        Rebuild();
+        endResetModel();
+    });
+    connect(store, &TRecordStore::RowChanged, this, [this](int row, int) {
+        if (row >= 0 && row < rowCount() && !m_columns.isEmpty())
+            emit dataChanged(index(row, 0), index(row, int(m_columns.size()) - 1));
+    });
+    connect(store, &TRecordStore::CurrentChanged, this, &TStoreTableModel::CurrentRowChanged);
+}
+
+void TStoreTableModel::Rebuild()
+{
+    m_columns.clear();
+    for (int i = 0; i < m_store->FieldCount(); ++i)
+        if (m_store->Fields(i)->Visible)
+            m_columns << m_store->Fields(i);
+}
+
+TStoreField *TStoreTableModel::FieldOfColumn(int column) const
+{
+    return column >= 0 && column < m_columns.size() ? m_columns[column] : nullptr;
+}
+
+int TStoreTableModel::ColumnOfField(const QString &fieldName) const
+{
+    for (int c = 0; c < m_columns.size(); ++c)
+        if (m_columns[c]->FieldName.compare(fieldName, Qt::CaseInsensitive) == 0)
+            return c;
+    return -1;
+}
+
+int TStoreTableModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_store->Active())
+        return 0;
+    return m_store->RecordCount();
+}
+
+int TStoreTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant TStoreTableModel::data(const QModelIndex &index, int role) const
+{
+    TStoreField *field = FieldOfColumn(index.column());
+    if (!field || index.row() < 0 || index.row() >= rowCount())
+        return {};
+    if (role == Qt::TextAlignmentRole) {
+        const bool right = field->Alignment == TFieldAlign::Right ||
+                           (field->Alignment == TFieldAlign::Default &&
+                            (field->DataType == TFieldType::Integer || field->DataType == TFieldType::Float));
+        return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    try {
+        TRecordStore::TRowScope scope(m_store, index.row());
+        return role == Qt::DisplayRole ? field->DisplayText() : field->EditText();
+    } catch (const EDatabaseError &) {
+        return {};
+    }
+}
+
+QVariant TStoreTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    TStoreField *field = FieldOfColumn(section);
+    return field ? QVariant(field->Label()) : QVariant();
+}
+
+Qt::ItemFlags TStoreTableModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (TStoreField *field = FieldOfColumn(index.column()); field && !field->ReadOnly)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TStoreTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    TStoreField *field = FieldOfColumn(index.column());
+    if (role != Qt::EditRole || !field || field->ReadOnly)
+        return false;
+    try {
+        if (m_store->RecNo() != index.row())
+            m_store->MoveTo(index.row());
+        m_store->Edit();
+        field->SetText(value.toString());
+    } catch (const EDatabaseError &error) {
+        emit ErrorRaised(error.Message());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// TStoreTableModel: a store as a table for the grids. One column per visible field
+// (header = display label), one row per buffered row; DisplayRole gives the display text,
+// EditRole the edit text, TextAlignmentRole the field's alignment. setData moves the store
+// to the row, starts editing and sets the text; the row is posted when the store moves on
+// (or on Post). A refused entry is reported through ErrorRaised and setData returns false.
+#include <QAbstractTableModel>
+#include <QVector>
+
+class TRecordStore;
+class TStoreField;
+
+class TStoreTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit TStoreTableModel(TRecordStore *store, QObject *parent = nullptr);
+
+    TRecordStore *Store() const { return m_store; }
+    TStoreField *FieldOfColumn(int column) const;
+    int ColumnOfField(const QString &fieldName) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+signals:
+    void CurrentRowChanged(int row);
+    void ErrorRaised(const QString &message);
+
+private:
+    void Rebuild();
+
+    TRecordStore *m_store;
+    QVector<TStoreField *> m_columns;
+};

@@ -1,0 +1,91 @@
+#include "TestDatabase.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+QTemporaryDir &Folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString TemplatePath()
+{
+    static QString path;
+    if (!path.isEmpty())
+        return path;
+    const QString target = Folder().filePath(QStringLiteral("template.fdb"));
+    QProcess cmake;
+    cmake.start(QStringLiteral(NORBEK_CMAKE_COMMAND),
+                {QStringLiteral("-DISQL=" NORBEK_ISQL), QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
+                 QStringLiteral("-DDATABASE=") + target, QStringLiteral("-P"),
+                 QStringLiteral(NORBEK_CREATE_DATABASE)});
+    cmake.waitForFinished(120000);
+    if (cmake.exitCode() != 0 || !QFile::exists(target))
+        throw std::runtime_error(("template database failed: " + cmake.readAllStandardError()).toStdString());
+    path = target;
+    return path;
+}
+
+int counter = 0;
+
+template <typename F>
+auto WithConnection(const QString &path, F f)
+{
+    const QString name = QStringLiteral("testdb_%1").arg(++counter);
+    struct TRemove
+    {
+        QString name;
+        ~TRemove() { QSqlDatabase::removeDatabase(name); }
+    } remove{name};
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name);
+    db.setDatabaseName(path);
+    db.setUserName(QStringLiteral("SYSDBA"));
+    db.setPassword(QStringLiteral("siltravok"));
+    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=ISO8859_1"));
+    if (!db.open())
+        throw std::runtime_error(db.lastError().text().toStdString());
+    auto result = f(db);
+    db.close();
+    return result;
+}
+
+} // namespace
+
+QString TestDatabase::FreshCopy()
+{
+    const QString source = TemplatePath();
+    const QString copy = Folder().filePath(QStringLiteral("db%1.fdb").arg(++counter));
+    QFile::copy(source, copy);
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return copy;
+}
+
+void TestDatabase::Exec(const QString &path, const QString &sql)
+{
+    WithConnection(path, [&](QSqlDatabase &db) {
+        QSqlQuery q(db);
+        if (!q.exec(sql))
+            throw std::runtime_error(q.lastError().text().toStdString());
+        return 0;
+    });
+}
+
+QVariant TestDatabase::Scalar(const QString &path, const QString &sql)
+{
+    return WithConnection(path, [&](QSqlDatabase &db) {
+        QSqlQuery q(db);
+        if (!q.exec(sql))
+            throw std::runtime_error(q.lastError().text().toStdString());
+        return q.next() ? q.value(0) : QVariant();
+    });
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Fresh databases for the tests: a template is made once per run from the schema script
+// (through the same CMake script the build uses); each test gets its own copy in a
+// temporary folder. The database beside the executable is never touched.
+#include <QString>
+
+namespace TestDatabase {
+// Path of a new database copy (a new file on every call).
+QString FreshCopy();
+// Runs a statement outside any data module (own connection, committed).
+void Exec(const QString &path, const QString &sql);
+// Value of the first column of the first row (own connection).
+QVariant Scalar(const QString &path, const QString &sql);
+} // namespace TestDatabase

@@ -1,0 +1,16 @@
+#include "TestFieldText.h"
+#include "TestModelBinder.h"
+#include "TestProcess.h"
+#include "TestReportSettings.h"
+#include "TestStores.h"
+
+#include <TestMain.h>
+
+int main(int argc, char **argv)
+{
+    const int child = RunDataChild(argc, argv);
+    if (child >= 0)
+        return child;
+    QCoreApplication app(argc, argv);
+    return RunTests<TestFieldText, TestStores, TestReportSettings, TestModelBinder, TestProcess>(argc, argv);
+}

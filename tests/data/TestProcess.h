@@ -1,0 +1,18 @@
+#pragma once
+#include <QObject>
+
+// Whole processes: paths from the real executable, durability across a killed process,
+// the holder created once.
+class TestProcess : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pathsComeFromTheRealExecutable();
+    void postedAssetSurvivesSigkill();
+    void shutdownCommits();
+    void holderCreatedOnce();
+};
+
+// Child modes of the test executable (environment NORBEK_DATA_CHILD); returns the exit code
+// or -1 when not started as a child.
+int RunDataChild(int argc, char **argv);

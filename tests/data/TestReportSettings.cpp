@@ -1,0 +1,174 @@
+#include "TestReportSettings.h"
+
+#include "DMod_Afa.h"
+#include "DatabaseError.h"
+#include "TestDatabase.h"
+
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+void AddRow(Tdm_Afa &dm, int account, int asset, int year)
+{
+    TRecordStore *r = dm.ReportStore();
+    r->Append();
+    r->FieldByName(QStringLiteral("Id"))->SetAsInteger(dm.NextReportRowId());
+    r->FieldByName(QStringLiteral("Afa_Konten_ID"))->SetAsInteger(account);
+    r->FieldByName(QStringLiteral("Afa_Erfassung_ID"))->SetAsInteger(asset);
+    r->FieldByName(QStringLiteral("Datum"))->SetValue(QDateTime(QDate(year, 1, 1), QTime()));
+    r->FieldByName(QStringLiteral("DatumBeginn"))->SetAsString(QStringLiteral("01.01"));
+    r->Post();
+}
+
+QList<QList<int>> ReadRows(Tdm_Afa &dm)
+{
+    QList<QList<int>> rows;
+    TRecordStore *r = dm.ReportStore();
+    for (; !r->Eof(); r->Next())
+        rows << QList<int>{r->FieldByName(QStringLiteral("AFA_KONTEN_ID"))->AsInteger(),
+                           r->FieldByName(QStringLiteral("AFA_ERFASSUNG_ID"))->AsInteger(),
+                           DateSerial::YearOf(r->FieldByName(QStringLiteral("DATUM"))->AsDateTime()),
+                           r->FieldByName(QStringLiteral("ID"))->AsInteger()};
+    return rows;
+}
+
+} // namespace
+
+void TestReportSettings::reportRowsReadInIndexOrder()
+{
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, TestDatabase::FreshCopy());
+    QVERIFY(dm->IsReportStore(QStringLiteral("tbl")));
+    QVERIFY(!dm->IsReportStore(QStringLiteral("cds")));
+    QCOMPARE(dm->ReportStore(), dm->tbl_Afa_Report);
+    for (int run = 0; run < 2; ++run) {
+        dm->BeginReportBatch();
+        dm->PrepareReportStore(0);
+        QVERIFY(dm->ReportStore()->IsEmpty());
+        AddRow(*dm, 2, 7, 2021);
+        AddRow(*dm, 1, 9, 2020);
+        AddRow(*dm, 2, 3, 2022);
+        AddRow(*dm, 1, 9, 2019);
+        AddRow(*dm, 2, 7, 2020);
+        // Appended rows stand where they were appended while the store is open.
+        QCOMPARE(dm->ReportStore()->RecordCount(), 5);
+        QVERIFY(dm->ReportStore()->Locate(QStringLiteral("Afa_Erfassung_ID"), 3));
+        QVERIFY(!dm->ReportStore()->Locate(QStringLiteral("Afa_Erfassung_ID"), 4));
+        dm->PrepareReportStore(1);
+        QVERIFY(!dm->ReportBatchActive());
+        const QList<QList<int>> expected = {{1, 9, 2019, 4}, {1, 9, 2020, 2}, {2, 3, 2022, 3},
+                                            {2, 7, 2020, 5}, {2, 7, 2021, 1}};
+        QCOMPARE(ReadRows(*dm), expected); // row numbers start at 1 in every run
+    }
+    dm->PrepareReportStore(7); // unknown mode: nothing
+    QVERIFY(dm->ReportStore()->Active());
+}
+
+void TestReportSettings::reportBatchIsOneTransaction()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
+    dm->qry_Afa_Erfassung->Open();
+    dm->BeginReportBatch();
+    dm->PrepareReportStore(0);
+    AddRow(*dm, 1, 1, 2020);
+    AddRow(*dm, 1, 2, 2020);
+    // Not yet committed: another connection sees nothing.
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 0);
+    dm->PrepareReportStore(1);
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 2);
+    // A walk that failed half-way: the rows so far are committed by CommitReportBatch.
+    dm->BeginReportBatch();
+    dm->PrepareReportStore(0);
+    AddRow(*dm, 1, 3, 2021);
+    dm->CommitReportBatch();
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 1);
+}
+
+void TestReportSettings::reportStoreNeedsItsIndex()
+{
+    const QString path = TestDatabase::FreshCopy();
+    TestDatabase::Exec(path, QStringLiteral("drop index AFA_REPORT_INDEX"));
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
+    dm->PrepareReportStore(0);
+    AddRow(*dm, 1, 1, 2020);
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, dm->PrepareReportStore(1));
+}
+
+void TestReportSettings::inMemoryReportSetStaysClosed()
+{
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, TestDatabase::FreshCopy());
+    dm->qry_Afa_Erfassung->Open();
+    dm->BeginReportBatch();
+    dm->PrepareReportStore(0);
+    AddRow(*dm, 1, 1, 2020);
+    dm->PrepareReportStore(1);
+    QVERIFY(!dm->cds_AfaReport->Active());
+    QCOMPARE(dm->cds_AfaReport->FieldCount(), 21);
+    QCOMPARE(dm->cds_AfaReport->Fields(0)->FieldName, QStringLiteral("Id"));
+    QCOMPARE(dm->cds_AfaReport->IndexFieldNames, QStringLiteral("Afa_Konten_ID;Afa_Erfassung_ID;Datum"));
+    QCOMPARE(dm->ds_AfaReport.DataSet, dm->cds_AfaReport);
+}
+
+void TestReportSettings::settingRowCreatedOnFirstRead()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
+    QCOMPARE(dm->GetReportTitle(), QString());
+    QCOMPARE(dm->GetReportTitle(), QString());
+    dm.reset();
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_SETTINGS")).toInt(), 1);
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG from AFA_SETTINGS where KUERZEL = 'RPT'"))
+                 .toString(),
+             QStringLiteral("Title Afa-Report"));
+    QVERIFY(TestDatabase::Scalar(path, QStringLiteral("select BLOBWERT from AFA_SETTINGS")).isNull());
+}
+
+void TestReportSettings::settingWrittenBeforeRead()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
+    dm->SetRunTitle(QStringLiteral("{\\rtf1 Verlauf}"));
+    // Committed at once: another connection sees it while the module lives.
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG from AFA_SETTINGS where KUERZEL = 'RUT'"))
+                 .toString(),
+             QStringLiteral("Titel Afa-Verlauf"));
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_SETTINGS")).toInt(), 1);
+    QCOMPARE(dm->GetRunTitle(), QStringLiteral("{\\rtf1 Verlauf}"));
+}
+
+void TestReportSettings::settingContentRoundTrips()
+{
+    const QString path = TestDatabase::FreshCopy();
+    QByteArray bytes("{\\rtf1\\ansi {\\b Afa}\r\n\\'e4\\'fc}\n");
+    for (int b = 128; b < 256; ++b)
+        bytes += char(b);
+    bytes += '\0';
+    bytes += "}{";
+    const QString text = QStringLiteral("{\\rtf1 Über {Anlagen}}\r\nzweite Zeile ä ö ü ß € \u00ff");
+    {
+        Tdm_Afa dm(nullptr, path);
+        dm.SetSettingBytes(QStringLiteral("RPT"), bytes);
+        dm.SetRunTitle(text);
+        QCOMPARE(dm.GetSettingBytes(QStringLiteral("RPT")), bytes);
+    }
+    Tdm_Afa dm(nullptr, path);
+    QCOMPARE(dm.GetSettingBytes(QStringLiteral("RPT")), bytes);
+    QCOMPARE(dm.GetRunTitle(), text);
+    dm.SetRunTitle(QString());
+    QCOMPARE(dm.GetRunTitle(), QString());
+}
+
+void TestReportSettings::settingKeysAreIndependent()
+{
+    Tdm_Afa dm(nullptr, TestDatabase::FreshCopy());
+    dm.SetReportTitle(QStringLiteral("Report"));
+    QCOMPARE(dm.GetRunTitle(), QString());
+    dm.SetRunTitle(QStringLiteral("Verlauf"));
+    QCOMPARE(dm.GetReportTitle(), QStringLiteral("Report"));
+    dm.SetReportTitle(QStringLiteral("Report 2"));
+    QCOMPARE(dm.GetRunTitle(), QStringLiteral("Verlauf"));
+    QCOMPARE(dm.GetReportTitle(), QStringLiteral("Report 2"));
+    dm.SettingsStatement(QStringLiteral("drop"), QStringLiteral("RPT"), QStringLiteral("x"), {}); // nothing
+    QCOMPARE(dm.GetReportTitle(), QStringLiteral("Report 2"));
+}

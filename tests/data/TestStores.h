@@ -1,0 +1,22 @@
+#pragma once
+#include <QObject>
+
+// The entry stores of the data module against a real embedded database.
+class TestStores : public QObject
+{
+    Q_OBJECT
+private slots:
+    void openingAssetsOpensTheOthers();
+    void newAssetDefaults();
+    void beforePostFillsMissingValues();
+    void cancelledRowLeavesGeneratorGap();
+    void movementsFollowTheCurrentAsset();
+    void lookupFollowsAccountJoinStaysStale();
+    void textFormsThroughTheAssetStore();
+    void refusedPostKeepsTheRow_data();
+    void refusedPostKeepsTheRow();
+    void deletedAssetTakesItsMovements();
+    void usedAccountCannotBeDeleted();
+    void missingLinearKindLeavesKindNull();
+    void walkAsMovementCursor();
+};
