@@ -8,7 +8,20 @@
 
 namespace {
 std::atomic<int> connectionCounter{0};
+
+// Every TIMESTAMP read becomes a local QDateTime. With TZ unset the C library looks at
+// /etc/localtime again for each conversion (a stat per value); naming the same zone file
+// in TZ lets it keep the zone it has read. Same zone, so no value changes.
+void KeepLocalZone()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    if (!qEnvironmentVariableIsSet("TZ"))
+        qputenv("TZ", ":/etc/localtime");
 }
+} // namespace
 
 TIBDatabase::TIBDatabase(QObject *parent)
     : QObject(parent),
@@ -39,6 +52,7 @@ void TIBDatabase::Open()
         return;
     if (BeforeConnect)
         BeforeConnect(this);
+    KeepLocalZone();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
         throw EDatabaseError(QStringLiteral(
             "Der Datenbanktreiber für Firebird (QIBASE) ist nicht installiert."));

@@ -1,0 +1,189 @@
+// Opening and walking the asset store against a bare QSqlQuery over the same select.
+//   bench_data [ASSETS=100000] [ACCOUNTS=50] [ROUNDS=3]
+// Makes a new database in a temporary folder; prints times and ratios, never fails on time.
+#include "DMod_Afa.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+bool CreateDatabase(const QString &path)
+{
+    QProcess cmake;
+    cmake.start(QStringLiteral(NORBEK_CMAKE_COMMAND),
+                {QStringLiteral("-DISQL=" NORBEK_ISQL), QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
+                 QStringLiteral("-DDATABASE=") + path, QStringLiteral("-P"), QStringLiteral(NORBEK_CREATE_DATABASE)});
+    cmake.waitForFinished(120000);
+    return cmake.exitCode() == 0;
+}
+
+void Fill(QSqlDatabase &db, int assets, int accounts)
+{
+    db.transaction();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("insert into AFA_KONTEN (ID, NR, BEZEICHNUNG) values (:ID, :NR, :BEZ)"));
+    for (int k = 1; k <= accounts; ++k) {
+        q.bindValue(QStringLiteral(":ID"), k);
+        q.bindValue(QStringLiteral(":NR"), QString::number(400 + k * 10).rightJustified(4, u'0'));
+        q.bindValue(QStringLiteral(":BEZ"), QStringLiteral("Konto %1 Betriebs- und Geschäftsausstattung").arg(k));
+        q.exec();
+    }
+    q.prepare(QStringLiteral(
+        "insert into AFA_ERFASSUNG (ID, INVENTARNR, BEZEICHNUNG, ANSCHAFFUNGSDATUM, ABSCHREIBUNGSDATUM, "
+        "ERSTELLUNGSDATUM, KOSTEN, RESTBUCHWERT, NUTZUNGSDAUER, PROZENTSATZ, AKTIV, USE_ABSCHRDATUM, "
+        "AFA_KONTEN_ID, AFA_ARTEN_ID) values (:ID, :INV, :BEZ, :AD, :ABD, :ED, :K, :R, :N, :P, 1, 0, :KID, :AID)"));
+    const QDateTime base(QDate(2015, 1, 1), QTime());
+    for (int i = 1; i <= assets; ++i) {
+        const QDateTime date = base.addDays(i % 3000);
+        q.bindValue(QStringLiteral(":ID"), i);
+        q.bindValue(QStringLiteral(":INV"), QStringLiteral("INV-%1").arg(i, 7, 10, QLatin1Char('0')));
+        q.bindValue(QStringLiteral(":BEZ"), QStringLiteral("Anlagegut Nummer %1 mit längerer Bezeichnung").arg(i));
+        q.bindValue(QStringLiteral(":AD"), date);
+        q.bindValue(QStringLiteral(":ABD"), date);
+        q.bindValue(QStringLiteral(":ED"), date);
+        q.bindValue(QStringLiteral(":K"), 1000.0 + (i % 977) * 13.37);
+        q.bindValue(QStringLiteral(":R"), 0.0);
+        q.bindValue(QStringLiteral(":N"), 36 + (i % 8) * 12);
+        q.bindValue(QStringLiteral(":P"), 20.0);
+        q.bindValue(QStringLiteral(":KID"), 1 + i % accounts);
+        q.bindValue(QStringLiteral(":AID"), 1 + i % 4);
+        if (!q.exec()) {
+            std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
+            break;
+        }
+    }
+    db.commit();
+}
+
+double Baseline(const QString &path, const QString &select, qint64 &rows)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), QStringLiteral("baseline"));
+    db.setDatabaseName(path);
+    db.setUserName(QStringLiteral("SYSDBA"));
+    db.setPassword(QStringLiteral("siltravok"));
+    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=ISO8859_1"));
+    db.open();
+    db.transaction();
+    QElapsedTimer timer;
+    timer.start();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.exec(select);
+    const int columns = q.record().count();
+    rows = 0;
+    double checksum = 0;
+    while (q.next()) {
+        for (int c = 0; c < columns; ++c) {
+            const QVariant v = q.value(c);
+            if (c == 6)
+                checksum += v.toDouble();
+        }
+        ++rows;
+    }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    q.finish();
+    db.commit();
+    db.close();
+    if (checksum < 0)
+        std::printf("?\n");
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int assets = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
+    const int accounts = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 50;
+    const int rounds = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 5;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.fdb"));
+    if (!CreateDatabase(path)) {
+        std::fprintf(stderr, "Datenbank konnte nicht angelegt werden\n");
+        return 1;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), QStringLiteral("fill"));
+        db.setDatabaseName(path);
+        db.setUserName(QStringLiteral("SYSDBA"));
+        db.setPassword(QStringLiteral("siltravok"));
+        db.open();
+        QElapsedTimer t;
+        t.start();
+        Fill(db, assets, accounts);
+        std::printf("filled %d assets, %d accounts in %.0f ms\n", assets, accounts, double(t.elapsed()));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+
+    // Rounds alternate which side runs first; the best time of each side is compared.
+    double bestBase = 1e18, bestOpen = 1e18, bestWalk = 1e18, bestFields = 1e18;
+    for (int round = 1; round <= rounds; ++round) {
+        QString select;
+        double openMs = 0, walkMs = 0, walkFieldsMs = 0, baseMs = 0;
+        qint64 rows = 0;
+        int walked = 0;
+        const auto runBase = [&] {
+            baseMs = Baseline(path, select, rows);
+            QSqlDatabase::removeDatabase(QStringLiteral("baseline"));
+        };
+        {
+            Tdm_Afa dm(nullptr, path);
+            select = dm.qry_Afa_Erfassung->SQL.join(u'\n');
+            if (round % 2 == 0)
+                runBase();
+            dm.IBDatabase->Open(); // connecting is not part of either figure
+            TRecordStore *e = dm.qry_Afa_Erfassung;
+            QElapsedTimer timer;
+            timer.start();
+            e->Open();
+            openMs = double(timer.nsecsElapsed()) / 1e6;
+            timer.restart();
+            e->DisableControls();
+            for (e->First(); !e->Eof(); e->Next())
+                ++walked;
+            e->EnableControls();
+            walkMs = double(timer.nsecsElapsed()) / 1e6;
+            // The walk of an evaluation: fields by name, a lookup and the joined code.
+            TStoreField *id = e->FieldByName(QStringLiteral("ID"));
+            TStoreField *cost = e->FieldByName(QStringLiteral("KOSTEN"));
+            TStoreField *date = e->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM"));
+            TStoreField *account = e->FieldByName(QStringLiteral("Lu_Afa_Konten_Nr"));
+            TStoreField *kind = e->FieldByName(QStringLiteral("AFA_ART_KUERZEL"));
+            double sum = 0;
+            timer.restart();
+            e->DisableControls();
+            for (e->First(); !e->Eof(); e->Next())
+                sum += id->AsInteger() + cost->AsFloat() + date->AsDateTime() + account->AsString().size() +
+                       kind->AsString().size();
+            e->EnableControls();
+            walkFieldsMs = double(timer.nsecsElapsed()) / 1e6;
+            if (sum < 0)
+                std::printf("?\n");
+        }
+        if (round % 2 == 1)
+            runBase();
+        bestBase = std::min(bestBase, baseMs);
+        bestOpen = std::min(bestOpen, openMs);
+        bestWalk = std::min(bestWalk, walkMs);
+        bestFields = std::min(bestFields, walkFieldsMs);
+        std::printf("round %d: bare QSqlQuery fetch %.1f ms (%lld rows) | store open %.1f ms, walk %.1f ms "
+                    "(%d rows), walk reading 5 fields %.1f ms | ratio open/bare %.2f\n",
+                    round, baseMs, rows, openMs, walkMs, walked, walkFieldsMs, openMs / baseMs);
+    }
+    std::printf("best: bare QSqlQuery fetch %.1f ms | store open %.1f ms, walk %.1f ms, walk reading 5 fields %.1f ms\n",
+                bestBase, bestOpen, bestWalk, bestFields);
+    std::printf("ratio open/bare %.2f, (open+walk)/bare %.2f   [target: ratio <= 1.5, store open < 1000 ms]\n",
+                bestOpen / bestBase, (bestOpen + bestWalk) / bestBase);
+    return 0;
+}
