@@ -1,0 +1,102 @@
+#include "TestReportToolOptions.h"
+
+#include "CsvFormat.h"
+#include "ReportToolOptions.h"
+
+#include <QtTest>
+
+void TestReportToolOptions::defaults()
+{
+    TReportToolOptions o;
+    QString error;
+    QVERIFY(ParseReportToolArguments({QStringLiteral("--year"), QStringLiteral("2026")}, o, error));
+    QVERIFY(o.Database.isEmpty());
+    QVERIFY(o.Output.isEmpty());
+    QCOMPARE(o.Format, TReportToolOptions::TFormat::Csv);
+    QCOMPARE(o.Settings.Mode, TAfaMode::Linear);
+    QCOMPARE(o.Settings.PercentText, QStringLiteral("20"));
+    QVERIFY(!o.Settings.AllowSwitch);
+    QCOMPARE(o.Settings.Filter, TAfaFilterChoice::Wirtschaftsjahr);
+    QCOMPARE(o.Settings.FiscalYearText, QStringLiteral("2026"));
+
+    QVERIFY(ParseReportToolArguments({QStringLiteral("--help")}, o, error));
+    QVERIFY(o.Help);
+    QVERIFY(ReportToolHelpText().contains(QStringLiteral("--assets")));
+}
+
+void TestReportToolOptions::eachFilter()
+{
+    TReportToolOptions o;
+    QString error;
+    QVERIFY(ParseReportToolArguments({"--from", "15.04.2024", "--to=31.12.2030", "--mode",
+                                      "degressiv", "--percent", "", "--switch", "--format",
+                                      "text", "--output", "out.txt", "--database", "x.fdb"},
+                                     o, error));
+    QCOMPARE(o.Settings.Filter, TAfaFilterChoice::Zeitraum);
+    QCOMPARE(o.Settings.From, DateSerial::EncodeDate(2024, 4, 15));
+    QCOMPARE(o.Settings.To, DateSerial::EncodeDate(2030, 12, 31));
+    QCOMPARE(o.Settings.Mode, TAfaMode::Degressiv);
+    QCOMPARE(o.Settings.PercentText, QString());
+    QVERIFY(o.Settings.AllowSwitch);
+    QCOMPARE(o.Format, TReportToolOptions::TFormat::Text);
+    QCOMPARE(o.Output, QStringLiteral("out.txt"));
+    QCOMPARE(o.Database, QStringLiteral("x.fdb"));
+
+    QVERIFY(ParseReportToolArguments({"--assets", "3,1, 7", "--mode", "individuell"}, o, error));
+    QCOMPARE(o.Settings.Filter, TAfaFilterChoice::Auswahl);
+    QCOMPARE(o.Settings.SelectedIds, (QSet<int>{1, 3, 7}));
+    QCOMPARE(o.Settings.Mode, TAfaMode::Individuell);
+}
+
+void TestReportToolOptions::wrongArguments_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no filter") << QStringList{} << "Bitte genau eine Auswahl angeben";
+    QTest::newRow("two filters") << QStringList{"--year", "2026", "--assets", "1"}
+                                 << "Nur eine Auswahl";
+    QTest::newRow("year not whole") << QStringList{"--year", "20x6"}
+                                    << "'20x6' ist kein gültiger Integerwert";
+    QTest::newRow("from without to") << QStringList{"--from", "01.01.2024"} << "--from und --to";
+    QTest::newRow("bad date") << QStringList{"--from", "31.02.2024", "--to", "01.01.2025"}
+                              << "'31.02.2024' ist kein gültiges Datum";
+    QTest::newRow("short date") << QStringList{"--from", "1.1.2024", "--to", "01.01.2025"}
+                                << "kein gültiges Datum";
+    QTest::newRow("bad id") << QStringList{"--assets", "1,x"} << "'x' ist keine gültige Nummer";
+    QTest::newRow("bad mode") << QStringList{"--year", "2026", "--mode", "LIN"}
+                              << "Unbekannter Auswertemodus 'LIN'";
+    QTest::newRow("bad format") << QStringList{"--year", "2026", "--format", "pdf"}
+                                << "Unbekanntes Ausgabeformat 'pdf'";
+    QTest::newRow("missing value") << QStringList{"--year"} << "Zur Option --year fehlt der Wert";
+    QTest::newRow("unknown") << QStringList{"--year", "2026", "--jahr"}
+                             << "Unbekanntes Argument '--jahr'";
+}
+
+void TestReportToolOptions::wrongArguments()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    TReportToolOptions o;
+    QString error;
+    QVERIFY(!ParseReportToolArguments(args, o, error));
+    QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+void TestReportToolOptions::csvFields()
+{
+    QCOMPARE(CsvFormat::Field(QVariant()), QString());
+    QCOMPARE(CsvFormat::Field(QVariant(QMetaType::fromType<double>())), QString());
+    QCOMPARE(CsvFormat::Field(1800.0), QStringLiteral("1800"));
+    QCOMPARE(CsvFormat::Field(8400.0 / 39 * 12), QStringLiteral("2584,6153846153848"));
+    QCOMPARE(CsvFormat::Field(-0.5), QStringLiteral("-0,5"));
+    QCOMPARE(CsvFormat::Field(27), QStringLiteral("27"));
+    QCOMPARE(CsvFormat::Field(QDateTime(QDate(2026, 1, 1), QTime(0, 0))),
+             QStringLiteral("01.01.2026"));
+    QCOMPARE(CsvFormat::Field(QDateTime(QDate(2026, 1, 1), QTime(14, 5, 9))),
+             QStringLiteral("01.01.2026 14:05:09"));
+    QCOMPARE(CsvFormat::Field(QStringLiteral("L-20,00%")), QStringLiteral("L-20,00%"));
+    QCOMPARE(CsvFormat::Field(QStringLiteral("a;b")), QStringLiteral("\"a;b\""));
+    QCOMPARE(CsvFormat::Field(QStringLiteral("Zoll \"19\"")),
+             QStringLiteral("\"Zoll \"\"19\"\"\""));
+    QCOMPARE(CsvFormat::Field(QStringLiteral("zwei\nZeilen")), QStringLiteral("\"zwei\nZeilen\""));
+}

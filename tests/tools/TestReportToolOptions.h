@@ -1,0 +1,13 @@
+#pragma once
+#include <QObject>
+
+class TestReportToolOptions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void defaults();
+    void eachFilter();
+    void wrongArguments_data();
+    void wrongArguments();
+    void csvFields();
+};

@@ -1,0 +1,123 @@
+#include "ReportTool.h"
+
+#include "AfaError.h"
+#include "AfaEvaluation.h"
+#include "AssetStoreCursor.h"
+#include "CsvFormat.h"
+#include "DMod_Afa.h"
+#include "DatabaseError.h"
+#include "HeadlineCommand.h"
+#include "ReportRowWriter.h"
+#include "RowInfoList.h"
+#include "TextPreviewDocument.h"
+#include "Unit_Global.h"
+
+#include <QFileInfo>
+#include <QTextDocument>
+
+namespace {
+
+// The stored headline, read without creating its settings row.
+QString ReadHeadline(Tdm_Afa &dm, const QString &key)
+{
+    dm.SettingsStatement(QStringLiteral("sel"), key, QString(), QString());
+    if (dm.qry_Helper->IsEmpty())
+        return QString();
+    return Global().BlobHelper->BlobToString(dm.qry_Helper, QStringLiteral("blobwert"));
+}
+
+QByteArray ReportRowsAsCsv(TRecordStore &store)
+{
+    const QStringList &columns = TAfaReportRow::ColumnNames();
+    QString out = columns.join(u';') + u'\n';
+    if (store.Active()) {
+        for (store.First(); !store.Eof(); store.Next()) {
+            QStringList fields;
+            fields.reserve(columns.size());
+            for (const QString &column : columns)
+                fields << CsvFormat::Field(store.FieldByName(column)->Value());
+            out += fields.join(u';') + u'\n';
+        }
+    }
+    return out.toUtf8();
+}
+
+QByteArray PreviewAsText(const QTextDocument &preview)
+{
+    QString text = preview.toPlainText();
+    text.replace(QChar::Nbsp, u' ');
+    return text.toUtf8();
+}
+
+} // namespace
+
+int TReportTool::Run(const QStringList &arguments)
+{
+    Output.clear();
+    OutputFile.clear();
+    ErrorMessage.clear();
+    TReportToolOptions options;
+    QString error;
+    if (!ParseReportToolArguments(arguments, options, error)) {
+        ErrorMessage = error + QStringLiteral("\nHilfe: norbekAfa-report --help");
+        return 2;
+    }
+    OutputFile = options.Output;
+    if (options.Help) {
+        Output = ReportToolHelpText().toUtf8();
+        return 0;
+    }
+    try {
+        Output = Evaluate(options);
+        return 0;
+    } catch (const EDatabaseError &e) {
+        ErrorMessage = e.Message();
+    } catch (const EAfaError &e) {
+        ErrorMessage = e.What();
+    } catch (const std::exception &e) {
+        ErrorMessage = QString::fromUtf8(e.what());
+    }
+    return 2;
+}
+
+QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
+{
+    const QString path = options.Database.isEmpty() ? DatabasePath : options.Database;
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable())
+        throw EAfaError(
+            QStringLiteral("Die Datenbank '%1' kann nicht gelesen werden: die Datei fehlt "
+                           "oder ist nicht lesbar.")
+                .arg(path));
+
+    Tdm_Afa dm(nullptr, file.absoluteFilePath());
+    dm.qry_Afa_Erfassung->Open();
+
+    TAfABerechnung engine;
+    engine.Movements = dm.qry_Afa_ZuAbgang;
+    TAfaFilter filter;
+    TAssetStoreCursor assets(*dm.qry_Afa_Erfassung);
+    TReportRowWriter reportRows(dm);
+    TAfaEvaluation evaluation(engine, filter, assets, reportRows);
+    evaluation.Settings = options.Settings;
+    evaluation.Progress = Progress;
+
+    TReportRequest report;
+    QTextDocument preview;
+    TextPreviewDocument::Prepare(&preview);
+    TRowInfoList rows(&preview);
+    evaluation.Report = &report;
+    evaluation.RowInfoList = &rows;
+
+    THeadlineCommand headline;
+    headline.ReadSetting = [&dm](const QString &key) { return ReadHeadline(dm, key); };
+    headline.FiscalYearText = [&options] { return options.Settings.FiscalYearText; };
+    headline.Filter = &filter;
+    headline.Report = &report;
+    headline.Preview = &preview;
+    evaluation.HeadlineStep = [&headline] { headline.SettingsCommand(QStringLiteral("out")); };
+
+    const bool csv = options.Format == TReportToolOptions::TFormat::Csv;
+    evaluation.EvaluateFor(csv ? TargetPrint : TargetText);
+    return csv ? ReportRowsAsCsv(*dm.ReportStore()) : PreviewAsText(preview);
+}
