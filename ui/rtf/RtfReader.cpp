@@ -57,7 +57,7 @@ const std::unordered_map<std::string_view, TKw> &Keywords()
         {"headerl", TKw::SkipDest}, {"headerr", TKw::SkipDest}, {"headerf", TKw::SkipDest},
         {"footer", TKw::SkipDest}, {"footerl", TKw::SkipDest}, {"footerr", TKw::SkipDest},
         {"footerf", TKw::SkipDest}, {"footnote", TKw::SkipDest}, {"pict", TKw::SkipDest},
-        {"object", TKw::SkipDest}, {"fldinst", TKw::SkipDest}, {"xe", TKw::SkipDest},
+        {"fldinst", TKw::SkipDest}, {"xe", TKw::SkipDest},
         {"tc", TKw::SkipDest}, {"txe", TKw::SkipDest}, {"rxe", TKw::SkipDest},
         {"pntext", TKw::SkipDest}, {"listtext", TKw::SkipDest}, {"pntxta", TKw::SkipDest},
         {"pntxtb", TKw::SkipDest}, {"listname", TKw::SkipDest}, {"levelnumbers", TKw::SkipDest},

@@ -83,7 +83,12 @@ public:
 private:
     void WriteBlock(const QTextBlock &block);
     void WriteParagraphProps(const QTextBlock &block);
-    const QByteArray &CharAttributes(int formatIndex, const QTextCharFormat &format);
+    struct TAttributes
+    {
+        QByteArray words;
+        bool grouped = false;   // written as a group of its own
+    };
+    const TAttributes &CharAttributes(int formatIndex, const QTextCharFormat &format);
     int FontIndex(const QString &family, const QTextCharFormat &format);
     int ColourIndex(const QColor &colour);
     QByteArray Header() const;
@@ -93,7 +98,7 @@ private:
     const QFont m_base;
     const double m_indentWidth;
     QByteArray m_body;
-    QHash<int, QByteArray> m_attributes;    // by the document's format index
+    QHash<int, TAttributes> m_attributes;   // by the document's format index
     QList<QPair<QString, QByteArray>> m_fonts; // name, family word
     QHash<QString, int> m_fontIndex;
     QList<QColor> m_colours;                // from index 1 on
@@ -125,15 +130,26 @@ void TWriter::WriteBlock(const QTextBlock &block)
         if (!fragment.isValid())
             continue;
         const int index = fragment.charFormatIndex();
-        if (index != lastFormat) {
-            m_body.append(CharAttributes(index, fragment.charFormat()));
-            lastFormat = index;
+        const TAttributes &attributes = CharAttributes(index, fragment.charFormat());
+        if (attributes.grouped) {
+            // LibreOffice loses the rest of the paragraph when \plain follows \super
+            // outside a group
+            m_body.append('{');
+            m_body.append(attributes.words);
+            AppendText(m_body, fragment.text());
+            m_body.append('}');
+            lastFormat = -1;
+        } else {
+            if (index != lastFormat) {
+                m_body.append(attributes.words);
+                lastFormat = index;
+            }
+            AppendText(m_body, fragment.text());
         }
-        AppendText(m_body, fragment.text());
         empty = false;
     }
     if (empty)
-        m_body.append(CharAttributes(block.charFormatIndex(), block.charFormat()));
+        m_body.append(CharAttributes(block.charFormatIndex(), block.charFormat()).words);
     m_body.append("\\par\r\n");
 }
 
@@ -200,7 +216,7 @@ void TWriter::WriteParagraphProps(const QTextBlock &block)
     }
 }
 
-const QByteArray &TWriter::CharAttributes(int formatIndex, const QTextCharFormat &f)
+const TWriter::TAttributes &TWriter::CharAttributes(int formatIndex, const QTextCharFormat &f)
 {
     auto it = m_attributes.constFind(formatIndex);
     if (it != m_attributes.cend())
@@ -260,7 +276,9 @@ const QByteArray &TWriter::CharAttributes(int formatIndex, const QTextCharFormat
         AppendNumber(a, "\\highlight", index);
     }
     a.append(' ');
-    return m_attributes.insert(formatIndex, a).value();
+    const bool grouped = f.verticalAlignment() == QTextCharFormat::AlignSuperScript
+                         || f.verticalAlignment() == QTextCharFormat::AlignSubScript;
+    return m_attributes.insert(formatIndex, TAttributes{a, grouped}).value();
 }
 
 int TWriter::FontIndex(const QString &family, const QTextCharFormat &format)

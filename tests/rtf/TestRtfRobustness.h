@@ -1,0 +1,17 @@
+#pragma once
+#include <QObject>
+
+// Hostile input: limits, clean errors that leave the document alone, random mutations,
+// and the inputs the fuzzer found.
+class TestRtfRobustness : public QObject
+{
+    Q_OBJECT
+private slots:
+    void nestingLimit();
+    void inputSizeLimit();
+    void extremeParameters();
+    void tableLimits();
+    void fuzzerFindings_data();
+    void fuzzerFindings();
+    void randomMutations();
+};
