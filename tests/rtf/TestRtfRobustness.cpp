@@ -60,7 +60,7 @@ void TestRtfRobustness::nestingLimit()
     QCOMPARE(doc.toPlainText(), QString(501, u'{'));
 }
 
-void TestRtfRobustness::inputSizeLimit()
+void TestRtfRobustness::sizeLimits()
 {
     QTextDocument doc;
     doc.setPlainText("alt");
@@ -69,6 +69,19 @@ void TestRtfRobustness::inputSizeLimit()
     big.append(QByteArray(TRtfReader::MaxInputSize, 'a'));
     QVERIFY(!LoadRtfBytes(&doc, big, &error));
     QVERIFY2(error.startsWith(QString::fromUtf8("Der RTF-Text ist zu groß")), qPrintable(error));
+    QCOMPARE(doc.toPlainText(), QString("alt"));
+
+    // paragraphs and format changes are limited as well: small input, big document
+    QByteArray pars = "{\\rtf1 ";
+    for (qsizetype i = 0; i <= TRtfReader::MaxParagraphs; ++i)
+        pars.append("\\par");
+    QVERIFY(!LoadRtfBytes(&doc, pars, &error));
+    QCOMPARE(error, QString::fromUtf8("Der RTF-Text hat zu viele Absätze (mehr als 250000)."));
+    QByteArray runs = "{\\rtf1 ";
+    for (qsizetype i = 0; i <= TRtfReader::MaxRuns / 2; ++i)
+        runs.append("a\\b b\\b0 ");
+    QVERIFY(!LoadRtfBytes(&doc, runs, &error));
+    QCOMPARE(error, QString::fromUtf8("Der RTF-Text hat zu viele Formatwechsel (mehr als 1000000)."));
     QCOMPARE(doc.toPlainText(), QString("alt"));
 }
 

@@ -8,7 +8,7 @@ class TestRtfRobustness : public QObject
     Q_OBJECT
 private slots:
     void nestingLimit();
-    void inputSizeLimit();
+    void sizeLimits();
     void extremeParameters();
     void tableLimits();
     void fuzzerFindings_data();

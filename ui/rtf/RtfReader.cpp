@@ -147,6 +147,12 @@ private:
     TRtfParaProps &PnTarget();
     int PropsIndex();
     void CharChanged() { m_propsValid = false; }
+    void Fail(const QString &message)
+    {
+        if (!m_failed)
+            m_error = message;
+        m_failed = true;
+    }
 
     TRtfContent &m_out;
     const char *m_p = nullptr;
@@ -186,7 +192,8 @@ bool TParser::Run(const char *data, qsizetype size, QString &error)
     m_p = data;
     m_end = data + size;
     m_out.text.reserve(size);
-    while (m_p < m_end && !m_failed) {
+    bool closed = false;
+    while (m_p < m_end && !m_failed && !closed) {
         const unsigned char c = static_cast<unsigned char>(*m_p);
         switch (c) {
         case '{':
@@ -199,7 +206,8 @@ bool TParser::Run(const char *data, qsizetype size, QString &error)
             m_ucSkip = 0;
             if (m_stack.size() <= 1) {
                 Finish();
-                return true;
+                closed = true;
+                break;
             }
             PopGroup();
             break;
@@ -226,11 +234,12 @@ bool TParser::Run(const char *data, qsizetype size, QString &error)
             break;
         }
     }
+    if (!closed && !m_failed)
+        Finish();
     if (m_failed) {
         error = m_error;
         return false;
     }
-    Finish();
     return true;
 }
 
@@ -239,9 +248,8 @@ void TParser::PushGroup()
     m_star = false;
     m_ucSkip = 0;
     if (m_stack.size() >= size_t(TRtfReader::MaxGroupDepth)) {
-        m_failed = true;
-        m_error = QStringLiteral("Der RTF-Text ist zu tief verschachtelt (mehr als %1 Gruppenebenen).")
-                      .arg(TRtfReader::MaxGroupDepth);
+        Fail(QStringLiteral("Der RTF-Text ist zu tief verschachtelt (mehr als %1 Gruppenebenen).")
+                 .arg(TRtfReader::MaxGroupDepth));
         return;
     }
     m_stack.push_back(m_cur);
@@ -829,10 +837,15 @@ void TParser::AppendBody(char16_t c)
     }
     const int props = PropsIndex();
     const qsizetype count = high ? 2 : 1;
-    if (qsizetype(m_out.runs.size()) > m_paraFirstRun && m_out.runs.back().props == props)
+    if (qsizetype(m_out.runs.size()) > m_paraFirstRun && m_out.runs.back().props == props) {
         m_out.runs.back().length += count;
-    else
+    } else {
+        if (qsizetype(m_out.runs.size()) >= TRtfReader::MaxRuns) {
+            Fail(QStringLiteral("Der RTF-Text hat zu viele Formatwechsel (mehr als %1).").arg(TRtfReader::MaxRuns));
+            return;
+        }
         m_out.runs.push_back(TRtfRun{props, m_out.text.size(), count});
+    }
     if (high)
         m_out.text.append(QChar(high));
     m_out.text.append(QChar(c));
@@ -846,6 +859,10 @@ void TParser::EndParagraph()
     }
     if (m_paraPending)
         m_paraFirstRun = qsizetype(m_out.runs.size());
+    if (qsizetype(m_out.paragraphs.size()) >= TRtfReader::MaxParagraphs) {
+        Fail(QStringLiteral("Der RTF-Text hat zu viele Absätze (mehr als %1).").arg(TRtfReader::MaxParagraphs));
+        return;
+    }
     TRtfParagraph paragraph;
     paragraph.para = m_cur.para;
     paragraph.markProps = PropsIndex();

@@ -15,6 +15,8 @@ class TRtfReader
 public:
     static constexpr qsizetype MaxInputSize = 32 * 1024 * 1024;
     static constexpr int MaxGroupDepth = 200;
+    static constexpr qsizetype MaxParagraphs = 250000;
+    static constexpr qsizetype MaxRuns = 1000000;    // pieces of text of one format
 
     // Replaces the content of doc. Data that does not start with "{\rtf" is taken as plain
     // text (UTF-8 when valid, Windows-1252 otherwise).
