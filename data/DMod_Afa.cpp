@@ -60,7 +60,7 @@ Tdm_Afa::Tdm_Afa(QObject *parent, const QString &databasePath)
 Tdm_Afa::~Tdm_Afa()
 {
     // Stores close first, then the transaction commits, then the connection detaches.
-    for (TRecordStore *store : {qry_Helper, cds_AfaReport, tbl_Afa_Report, qry_Afa_ZuAbgang,
+    for (TRecordStore *store : {qry_Helper, stp_ClearAfaReport, cds_AfaReport, tbl_Afa_Report, qry_Afa_ZuAbgang,
                                 qry_Afa_Erfassung, qry_Afa_Arten, qry_Afa_Konten}) {
         try {
             store->Close();

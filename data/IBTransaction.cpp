@@ -16,6 +16,7 @@ void TIBTransaction::StartTransaction()
                              text);
     }
     m_active = true;
+    ++m_generation;
 }
 
 void TIBTransaction::Commit()
@@ -24,6 +25,7 @@ void TIBTransaction::Commit()
         return;
     QSqlDatabase db = DefaultDatabase->Database();
     m_active = false;
+    ++m_generation;
     if (!db.commit()) {
         const QString text = db.lastError().text();
         db.rollback();
@@ -37,6 +39,7 @@ void TIBTransaction::Rollback()
     if (!m_active)
         return;
     m_active = false;
+    ++m_generation;
     DefaultDatabase->Database().rollback();
 }
 

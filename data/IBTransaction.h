@@ -20,7 +20,10 @@ public:
     // Commit and start the next transaction; raises EDatabaseError when the commit fails
     // (the work is then rolled back and a new transaction started).
     void CommitWork();
+    // Changes with every start and end: statements prepared before may hold a stale handle.
+    int Generation() const { return m_generation; }
 
 private:
     bool m_active = false;
+    int m_generation = 0;
 };

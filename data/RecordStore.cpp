@@ -230,15 +230,23 @@ void TRecordStore::ReadRows()
     }
     if (sql.isEmpty() || !Database)
         return; // in-memory store
-    QSqlQuery query(Database->Database());
-    query.setForwardOnly(true);
-    bool ok = query.prepare(sql);
+    const int generation = Transaction ? Transaction->Generation() : 0;
+    bool ok = true;
+    if (!m_select || m_selectText != sql || m_selectGeneration != generation) {
+        m_select = std::make_unique<QSqlQuery>(Database->Database());
+        m_select->setForwardOnly(true);
+        m_selectText = sql;
+        m_selectGeneration = generation;
+        ok = m_select->prepare(sql);
+    }
+    QSqlQuery &query = *m_select;
     if (ok) {
         BindParams(query, sql, nullptr);
         ok = query.exec();
     }
     if (!ok) {
         const QString text = query.lastError().text();
+        m_select.reset();
         throw EDatabaseError(
             QStringLiteral("Die Daten von „%1“ können nicht gelesen werden: %2").arg(objectName(), text),
             text);
@@ -269,6 +277,7 @@ void TRecordStore::ReadRows()
             row[s] = query.value(columnOf[s]);
         m_rows.push_back(std::move(row));
     }
+    query.finish();
 }
 
 void TRecordStore::Open()
@@ -306,6 +315,7 @@ void TRecordStore::Close()
     m_recNo = -1;
     m_eof = m_bof = true;
     m_state = TStoreState::Closed;
+    m_select.reset();
     if (m_autoFields) {
         m_fields.clear();
         m_byName.clear();

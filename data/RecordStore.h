@@ -199,5 +199,10 @@ private:
     // Detail state: re-read lazily when the master's key moved.
     mutable bool m_detailStale = false;
     mutable QVariantList m_detailKey;
-    QStringList m_selectParamNames;
+
+    // The select, prepared once and run again while text and transaction stay the same
+    // (a detail re-reads at every move of its master).
+    std::unique_ptr<QSqlQuery> m_select;
+    QString m_selectText;
+    int m_selectGeneration = -1;
 };

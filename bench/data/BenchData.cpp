@@ -1,5 +1,5 @@
 // Opening and walking the asset store against a bare QSqlQuery over the same select.
-//   bench_data [ASSETS=100000] [ACCOUNTS=50] [ROUNDS=3]
+//   bench_data [ASSETS=100000] [ACCOUNTS=50] [ROUNDS=5] [MOVEMENT_WALK=20000]
 // Makes a new database in a temporary folder; prints times and ratios, never fails on time.
 #include "DMod_Afa.h"
 
@@ -106,6 +106,7 @@ int main(int argc, char **argv)
     const int assets = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
     const int accounts = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 50;
     const int rounds = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 5;
+    const int movementWalk = argc > 4 ? QString::fromLocal8Bit(argv[4]).toInt() : 20000;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.fdb"));
     if (!CreateDatabase(path)) {
@@ -168,6 +169,19 @@ int main(int argc, char **argv)
                        kind->AsString().size();
             e->EnableControls();
             walkFieldsMs = double(timer.nsecsElapsed()) / 1e6;
+            // The movement store following every asset (an evaluation reads it per asset).
+            if (round == rounds) {
+                TRecordStore *z = dm.qry_Afa_ZuAbgang;
+                int withMovements = 0, n = 0;
+                timer.restart();
+                e->DisableControls();
+                for (e->First(); !e->Eof() && n < movementWalk; e->Next(), ++n)
+                    withMovements += z->IsEmpty() ? 0 : 1;
+                e->EnableControls();
+                std::printf("walk of %d assets with the movement store following: %.1f ms (%.1f us per asset)\n",
+                            n, double(timer.nsecsElapsed()) / 1e6, double(timer.nsecsElapsed()) / 1e3 / qMax(1, n));
+                sum += withMovements;
+            }
             if (sum < 0)
                 std::printf("?\n");
         }
