@@ -342,4 +342,46 @@ void TestRtfReader::libreOfficeHeadline()
     QCOMPARE(b.at(6).listStyle, 0);
     QCOMPARE(DescribeRun(b.at(6).runs.at(0)),
              QString::fromUtf8(R"("Blocksatz in Schreibmaschinenschrift: Äpfel, Öl, Übel, Straße." DejaVu Sans Mono 9pt ul0 v0 fore auto back none)"));
+
+    // the same headline as a string, as the settings store holds it
+    QTextDocument stored;
+    QString error;
+    QVERIFY2(LoadRtfText(&stored, QString::fromLatin1(rtf), &error), qPrintable(error));
+    QCOMPARE(CompareDocuments(doc, stored), QString());
+}
+
+void TestRtfReader::libreOfficeLists()
+{
+    // lists.html, opened in LibreOffice and saved as RTF (lists.rtf): nested bullets,
+    // numbering, raised and lowered text (\up, \dn)
+    QTextDocument doc;
+    Load(doc, ReadTestFile("lists.rtf"));
+    const QList<TBlockAttrs> b = DocumentAttrs(doc);
+    QStringList got;
+    for (const TBlockAttrs &block : b)
+        got << QStringLiteral("%1|%2|%3|%4|%5").arg(block.text.trimmed()).arg(block.listStyle).arg(block.listIndent)
+                   .arg(block.listNumber).arg(block.align);
+    const QStringList expected = {
+        QString::fromUtf8("Aufzählung mit Unterpunkten:|0|0|-1|1"),
+        QString::fromUtf8("Gebäude|-1|1|0|1"),
+        "Maschinen|-1|1|0|1",
+        "Drehbank|-1|2|1|1",
+        QString::fromUtf8("Fräse|-1|2|1|1"),
+        "Fahrzeuge|-1|1|0|1",
+        "Erstens|-4|1|2|1",
+        "Zweitens|-4|1|2|1",
+        QString::fromUtf8("m2 und H2O, fett, kursiv, unterstrichen, grün, türkis hinterlegt|0|0|-1|4"),
+        QString::fromUtf8("Rechts groß|0|0|-1|2"),
+    };
+    QCOMPARE(got, expected);
+    const QList<TRunAttrs> &runs = b.at(8).runs;
+    QCOMPARE(runs.at(1).text, QString("2"));
+    QCOMPARE(runs.at(1).vertical, int(QTextCharFormat::AlignSuperScript));
+    QCOMPARE(runs.at(3).vertical, int(QTextCharFormat::AlignSubScript));
+    QCOMPARE(runs.at(4).vertical, int(QTextCharFormat::AlignNormal));
+    QVERIFY(runs.at(5).bold);
+    QCOMPARE(runs.at(11).fore, QColor("#008000"));
+    QCOMPARE(runs.at(13).back, QColor("#00ffff"));
+    QCOMPARE(b.at(9).runs.at(0).family, QString("DejaVu Serif"));
+    QCOMPARE(b.at(9).runs.at(0).points, 18.0);
 }

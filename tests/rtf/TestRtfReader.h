@@ -21,4 +21,5 @@ private slots:
     void plainText();
     void loadRtfTextFromString();
     void libreOfficeHeadline();
+    void libreOfficeLists();
 };

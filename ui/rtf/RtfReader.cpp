@@ -41,7 +41,7 @@ enum class TKw : std::uint8_t {
     F, FNil, FRoman, FSwiss, FModern, FScript, FDecor, FTech, Red, Green, Blue,
     // character
     Fs, B, I, Ul, UlDotted, UlDash, UlDashDot, UlDashDotDot, UlWave, UlNone, Strike, Cf, Cb,
-    Plain, Super, Sub, NoSuperSub, V,
+    Plain, Super, Sub, NoSuperSub, Up, Dn, V,
     // paragraph
     Par, Line, Tab, Cell, Pard, Ql, Qc, Qr, Qj, Li, Ri, Fi, Sb, Sa, Ls, Ilvl,
     LevelNfc, PnLvlBlt, PnLvlBody, PnLvl, PnDec, PnUcRm, PnLcRm, PnUcLtr, PnLcLtr,
@@ -90,7 +90,7 @@ const std::unordered_map<std::string_view, TKw> &Keywords()
         {"ulnone", TKw::UlNone}, {"strike", TKw::Strike}, {"striked", TKw::Strike},
         {"cf", TKw::Cf}, {"cb", TKw::Cb}, {"highlight", TKw::Cb}, {"chcbpat", TKw::Cb},
         {"plain", TKw::Plain}, {"super", TKw::Super}, {"sub", TKw::Sub},
-        {"nosupersub", TKw::NoSuperSub}, {"v", TKw::V},
+        {"nosupersub", TKw::NoSuperSub}, {"up", TKw::Up}, {"dn", TKw::Dn}, {"v", TKw::V},
         {"par", TKw::Par}, {"sect", TKw::Par}, {"page", TKw::Par}, {"row", TKw::Par},
         {"line", TKw::Line}, {"tab", TKw::Tab}, {"cell", TKw::Cell}, {"pard", TKw::Pard},
         {"ql", TKw::Ql}, {"qc", TKw::Qc}, {"qr", TKw::Qr}, {"qj", TKw::Qj}, {"qd", TKw::Qj},
@@ -518,6 +518,14 @@ void TParser::BodyWord(TKw kw, bool hasParam, int param)
         break;
     case TKw::NoSuperSub:
         ch.vertical = TRtfVertical::Normal;
+        CharChanged();
+        break;
+    case TKw::Up:   // raised by half points: taken as superscript
+    case TKw::Dn:
+        if (!hasParam || param > 0)
+            ch.vertical = kw == TKw::Up ? TRtfVertical::Super : TRtfVertical::Sub;
+        else
+            ch.vertical = TRtfVertical::Normal;
         CharChanged();
         break;
     case TKw::V:
