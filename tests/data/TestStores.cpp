@@ -57,6 +57,22 @@ QDateTime Today()
 
 } // namespace
 
+void TestStores::missingDatabaseIsNotCreated()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fehlt.fdb"));
+    Tdm_Afa dm(nullptr, path);
+    try {
+        dm.qry_Afa_Erfassung->Open();
+        QFAIL("opened a missing database");
+    } catch (const EDatabaseError &error) {
+        QVERIFY2(error.Message().contains(path), qPrintable(error.Message()));
+    }
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!dm.qry_Afa_Erfassung->Active());
+    QVERIFY(!dm.qry_Afa_Konten->Active());
+}
+
 void TestStores::openingAssetsOpensTheOthers()
 {
     auto dm = std::make_unique<Tdm_Afa>(nullptr, TestDatabase::FreshCopy());

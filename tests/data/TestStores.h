@@ -6,6 +6,7 @@ class TestStores : public QObject
 {
     Q_OBJECT
 private slots:
+    void missingDatabaseIsNotCreated();
     void openingAssetsOpensTheOthers();
     void newAssetDefaults();
     void beforePostFillsMissingValues();
