@@ -34,6 +34,11 @@ void TestRtfReader::codePageAndUnicode_data()
                                         << QString::fromUtf8("äöüß € –Ÿ");
     QTest::newRow("raw bytes above 127") << QByteArray("{\\rtf1\\ansi Stra\xdf" "e \x80 \xc4\xd6\xdc}")
                                          << QString::fromUtf8("Straße € ÄÖÜ");
+    QTest::newRow("ansicpg 1251") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'c0\\'e1 \xc2}")
+                                  << QString::fromUtf8("Аб В");
+    QTest::newRow("ansicpg 1250") << QByteArray("{\\rtf1\\ansi\\ansicpg1250 \\'8a\\'b9}") << QString::fromUtf8("Šą");
+    QTest::newRow("multi-byte code page taken as 1252") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'e4\\'80}")
+                                                        << QString::fromUtf8("ä€");
     QTest::newRow("u with one fallback") << QByteArray("{\\rtf1 \\u8364?\\u252\\'fc!}") << QString::fromUtf8("€ü!");
     QTest::newRow("uc0 has no fallback") << QByteArray("{\\rtf1\\uc0\\u8364\\'80}") << QString::fromUtf8("€€");
     QTest::newRow("uc2 skips two escapes") << QByteArray("{\\rtf1\\uc2\\u937\\'3f\\'3fx}") << QString::fromUtf8("Ωx");

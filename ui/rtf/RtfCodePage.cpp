@@ -1,5 +1,8 @@
 #include "RtfCodePage.h"
 
+#include <QByteArray>
+#include <QStringDecoder>
+
 namespace RtfCodePage {
 
 namespace {
@@ -30,6 +33,27 @@ int Encode1252(char16_t ch)
             return 0x80 + i;
     }
     return -1;
+}
+
+bool ByteTable(int codePage, TTable &table)
+{
+    if (codePage == 1252) {
+        for (int b = 0; b < 256; ++b)
+            table[b] = Decode1252(static_cast<unsigned char>(b)).unicode();
+        return true;
+    }
+    if (codePage != 874 && (codePage < 1250 || codePage > 1258))
+        return false;
+    QStringDecoder decoder(QByteArray("windows-" + QByteArray::number(codePage)).constData());
+    if (!decoder.isValid())
+        return false;
+    for (int b = 0; b < 256; ++b) {
+        const char byte = char(b);
+        const QString one = decoder.decode(QByteArrayView(&byte, 1));
+        table[b] = one.size() == 1 ? one.at(0).unicode() : char16_t(0xFFFD);
+        decoder.resetState();
+    }
+    return true;
 }
 
 } // namespace RtfCodePage

@@ -8,7 +8,7 @@ enum class TRtfKeyword : std::uint8_t {
     SkipDest, FontTbl, ColorTbl, ListTable, ListOverrideTable, List, ListLevel, LevelText,
     ListId, ListOverride, Pn, Upr, Ud,
     // header
-    Deff, Uc, U,
+    Deff, AnsiCpg, Uc, U,
     // fonts and colours
     F, FNil, FRoman, FSwiss, FModern, FScript, FDecor, FTech, Red, Green, Blue,
     // character

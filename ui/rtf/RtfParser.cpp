@@ -22,6 +22,11 @@ int Clamp(int value, int low, int high)
 
 } // namespace
 
+TRtfParser::TRtfParser(TRtfContent &content) : m_out(content)
+{
+    RtfCodePage::ByteTable(1252, m_codePage);
+}
+
 bool TRtfParser::Run(const char *data, qsizetype size, QString &error)
 {
     m_p = data;
@@ -65,7 +70,7 @@ bool TRtfParser::Run(const char *data, qsizetype size, QString &error)
             if (c == '\t')
                 TextChar(u'\t');
             else if (c >= 0x20)
-                TextChar(RtfCodePage::Decode1252(c).unicode());
+                TextChar(m_codePage[c]);
             break;
         }
     }
@@ -131,7 +136,7 @@ void TRtfParser::ControlToken()
                 return;
             }
             if (digits > 0)
-                TextChar(RtfCodePage::Decode1252(static_cast<unsigned char>(value)).unicode());
+                TextChar(m_codePage[value & 0xFF]);
             return;
         }
         ControlSymbol(c);
@@ -290,6 +295,18 @@ void TRtfParser::BodyWord(TRtfKeyword kw, bool hasParam, int param)
     case TRtfKeyword::Deff:
         m_out.defaultFont = param;
         break;
+    case TRtfKeyword::AnsiCpg: {
+        // other code pages than the single-byte Windows ones stay at 1252
+        auto it = m_codePages.constFind(param);
+        if (it == m_codePages.cend()) {
+            RtfCodePage::TTable table;
+            if (!RtfCodePage::ByteTable(param, table))
+                break;
+            it = m_codePages.insert(param, table);
+        }
+        m_codePage = it.value();
+        break;
+    }
     case TRtfKeyword::F:
         ch.font = param;
         CharChanged();

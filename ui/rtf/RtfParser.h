@@ -2,6 +2,7 @@
 // One pass over RTF bytes that fills a TRtfContent: a tokenizer with a group stack, the
 // destinations it reads (font, colour and list tables, old-style numbering) and the runs
 // and paragraphs of the body.
+#include "RtfCodePage.h"
 #include "RtfContent.h"
 #include "RtfKeywords.h"
 
@@ -14,7 +15,7 @@
 class TRtfParser
 {
 public:
-    explicit TRtfParser(TRtfContent &content) : m_out(content) {}
+    explicit TRtfParser(TRtfContent &content);
 
     bool Run(const char *data, qsizetype size, QString &error);
 
@@ -65,6 +66,8 @@ private:
     }
 
     TRtfContent &m_out;
+    RtfCodePage::TTable m_codePage;   // byte to character
+    QHash<int, RtfCodePage::TTable> m_codePages;
     const char *m_p = nullptr;
     const char *m_end = nullptr;
     TState m_cur;
