@@ -157,7 +157,10 @@ void TRtfDocumentBuilder::Build(const TRtfContent &content, QTextDocument *doc)
         const bool listed = style != QTextListFormat::ListStyleUndefined;
         const int level = para.listOverride > 0 ? para.listLevel : para.pnLevel;
         const QTextBlockFormat blockFormat = BlockFormat(para, listed ? level + 1 : 0, indentWidth);
-        const QTextCharFormat &mark = formats.at(paragraph.markProps);
+        // the block's own character format is what typing at its start takes on
+        const int markProps = paragraph.runCount > 0 ? content.runs[size_t(paragraph.firstRun)].props
+                                                     : paragraph.markProps;
+        const QTextCharFormat &mark = formats.at(markProps);
         if (first) {
             cursor.setBlockFormat(blockFormat);
             cursor.setBlockCharFormat(mark);
