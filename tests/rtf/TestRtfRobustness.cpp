@@ -82,6 +82,11 @@ void TestRtfRobustness::sizeLimits()
         runs.append("a\\b b\\b0 ");
     QVERIFY(!LoadRtfBytes(&doc, runs, &error));
     QCOMPARE(error, QString::fromUtf8("Der RTF-Text hat zu viele Formatwechsel (mehr als 1000000)."));
+    QByteArray formats = "{\\rtf1 ";
+    for (qsizetype i = 0; i <= TRtfReader::MaxCharFormats; ++i)
+        formats.append("\\cf" + QByteArray::number(i % 4000) + "\\fs" + QByteArray::number(2 + i / 4000) + " a");
+    QVERIFY(!LoadRtfBytes(&doc, formats, &error));
+    QCOMPARE(error, QString::fromUtf8("Der RTF-Text hat zu viele verschiedene Zeichenformate (mehr als 65536)."));
     QCOMPARE(doc.toPlainText(), QString("alt"));
 }
 

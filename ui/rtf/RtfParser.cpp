@@ -648,6 +648,11 @@ int TRtfParser::PropsIndex()
     if (!m_propsValid) {
         auto it = m_propsIndex.constFind(m_cur.ch);
         if (it == m_propsIndex.cend()) {
+            if (m_out.charProps.size() >= TRtfReader::MaxCharFormats) {
+                Fail(QStringLiteral("Der RTF-Text hat zu viele verschiedene Zeichenformate (mehr als %1).")
+                         .arg(TRtfReader::MaxCharFormats));
+                return 0;
+            }
             m_props = int(m_out.charProps.size());
             m_out.charProps.append(m_cur.ch);
             m_propsIndex.insert(m_cur.ch, m_props);

@@ -17,6 +17,7 @@ public:
     static constexpr int MaxGroupDepth = 200;
     static constexpr qsizetype MaxParagraphs = 250000;
     static constexpr qsizetype MaxRuns = 1000000;    // pieces of text of one format
+    static constexpr qsizetype MaxCharFormats = 65536;
 
     // Replaces the content of doc. Data that does not start with "{\rtf" is taken as plain
     // text (UTF-8 when valid, Windows-1252 otherwise).
