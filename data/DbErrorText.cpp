@@ -111,11 +111,10 @@ QString GermanWriteError(const TRecordStore *store, const QString &text, const Q
         const TStoreField *id = store->FindField(QStringLiteral("ID"));
         reason = QStringLiteral("Ein Datensatz mit der Nummer %1 ist bereits vorhanden.")
                      .arg(Quoted(id ? id->AsString() : QString()));
-    } else if (text.contains(QStringLiteral("lock conflict"), Qt::CaseInsensitive) ||
-               text.contains(QStringLiteral("deadlock"), Qt::CaseInsensitive) ||
-               text.contains(QStringLiteral("update conflicts"), Qt::CaseInsensitive)) {
-        reason = QStringLiteral("Der Datensatz wird gerade an anderer Stelle bearbeitet (Sperrkonflikt). "
-                                "Bitte versuchen Sie es später noch einmal.");
+    } else if (IsConflictError(text)) {
+        reason = QStringLiteral("Der Datensatz wurde inzwischen an anderer Stelle geändert oder ist dort "
+                                "gesperrt. Verwerfen Sie Ihre Änderung, laden Sie die Daten neu und "
+                                "versuchen Sie es noch einmal.");
     } else if (text.contains(QStringLiteral("validation error for column"), Qt::CaseInsensitive)) {
         static const QRegularExpression re(QStringLiteral("column \"?(?:[A-Z_0-9]+\"?\\.\"?)?([A-Z_0-9]+)"),
                                            QRegularExpression::CaseInsensitiveOption);
@@ -130,6 +129,13 @@ QString GermanWriteError(const TRecordStore *store, const QString &text, const Q
         reason = QStringLiteral("Die Datenbank meldet: %1").arg(text);
     }
     return QStringLiteral("Der Datensatz konnte nicht %1 werden. %2").arg(action, reason);
+}
+
+bool IsConflictError(const QString &text)
+{
+    return text.contains(QStringLiteral("lock conflict"), Qt::CaseInsensitive) ||
+           text.contains(QStringLiteral("deadlock"), Qt::CaseInsensitive) ||
+           text.contains(QStringLiteral("update conflicts"), Qt::CaseInsensitive);
 }
 
 QString GermanStatementError(const QString &text)

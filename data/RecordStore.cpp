@@ -715,7 +715,16 @@ void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QStrin
     }
     if (!ok) {
         const QString text = query.lastError().text();
-        throw EDatabaseError(GermanWriteError(this, text, operation), text);
+        const QString message = GermanWriteError(this, text, operation);
+        if (IsConflictError(text) && Transaction && CommitOnWrite) {
+            // Another connection changed the row: a new transaction sees its version, so
+            // reading again and retrying can succeed.
+            try {
+                Transaction->CommitWork();
+            } catch (const EDatabaseError &) {
+            }
+        }
+        throw EDatabaseError(message, text);
     }
     if (CommitOnWrite && Transaction)
         Transaction->CommitWork();

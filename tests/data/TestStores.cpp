@@ -314,6 +314,44 @@ void TestStores::refusedPostKeepsTheRow()
     QCOMPARE(e->FieldByName(field)->AsString(), QStringLiteral("ok"));
 }
 
+// Two connections (as with a shared server database): the later writer is told, keeps its
+// typed values, and after re-reading can post.
+void TestStores::concurrentChangeIsReported()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto first = OpenModule(path);
+    const int id = AddAsset(*first, QStringLiteral("Original"));
+    auto second = OpenModule(path);
+    QVERIFY(second->qry_Afa_Erfassung->LocateId(id));
+    first->qry_Afa_Erfassung->Edit();
+    F(first->qry_Afa_Erfassung, "BEZEICHNUNG")->SetAsString(QStringLiteral("Erste Änderung"));
+    first->qry_Afa_Erfassung->Post();
+
+    TRecordStore *e = second->qry_Afa_Erfassung;
+    e->Edit();
+    F(e, "BEZEICHNUNG")->SetAsString(QStringLiteral("Zweite Änderung"));
+    try {
+        e->Post();
+        QFAIL("conflicting post accepted");
+    } catch (const EDatabaseError &error) {
+        qInfo("%s", qPrintable(error.Message()));
+        QVERIFY2(error.Message().contains(QStringLiteral("an anderer Stelle geändert")), qPrintable(error.Message()));
+    }
+    QCOMPARE(e->State(), TStoreState::Edit);
+    QCOMPARE(F(e, "BEZEICHNUNG")->AsString(), QStringLiteral("Zweite Änderung"));
+    e->Cancel();
+    e->Refresh();
+    QCOMPARE(F(e, "BEZEICHNUNG")->AsString(), QStringLiteral("Erste Änderung"));
+    e->Edit();
+    F(e, "BEZEICHNUNG")->SetAsString(QStringLiteral("Zweite Änderung"));
+    e->Post();
+    second.reset();
+    first.reset();
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG from AFA_ERFASSUNG where ID = %1").arg(id))
+                 .toString(),
+             QStringLiteral("Zweite Änderung"));
+}
+
 void TestStores::deletedAssetTakesItsMovements()
 {
     const QString path = TestDatabase::FreshCopy();
