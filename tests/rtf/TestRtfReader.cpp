@@ -39,6 +39,10 @@ void TestRtfReader::codePageAndUnicode_data()
     QTest::newRow("ansicpg 1250") << QByteArray("{\\rtf1\\ansi\\ansicpg1250 \\'8a\\'b9}") << QString::fromUtf8("Šą");
     QTest::newRow("multi-byte code page taken as 1252") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'e4\\'80}")
                                                         << QString::fromUtf8("ä€");
+    QTest::newRow("font character set") << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}"
+                                                 "{\\f1\\fcharset204 Arial Cyr;}{\\f2\\fcharset238 Arial CE;}}"
+                                                 "\\'e4{\\f1\\'e4}{\\f2\\'b9}\\f1\\plain\\'e4}")
+                                      << QString::fromUtf8("äдąä");
     QTest::newRow("u with one fallback") << QByteArray("{\\rtf1 \\u8364?\\u252\\'fc!}") << QString::fromUtf8("€ü!");
     QTest::newRow("uc0 has no fallback") << QByteArray("{\\rtf1\\uc0\\u8364\\'80}") << QString::fromUtf8("€€");
     QTest::newRow("uc2 skips two escapes") << QByteArray("{\\rtf1\\uc2\\u937\\'3f\\'3fx}") << QString::fromUtf8("Ωx");

@@ -56,4 +56,21 @@ bool ByteTable(int codePage, TTable &table)
     return true;
 }
 
+int CodePageOfCharset(int charset)
+{
+    switch (charset) {
+    case 0: return 1252;
+    case 161: return 1253;
+    case 162: return 1254;
+    case 163: return 1258;
+    case 177: return 1255;
+    case 178: return 1256;
+    case 186: return 1257;
+    case 204: return 1251;
+    case 222: return 874;
+    case 238: return 1250;
+    default: return 0;
+    }
+}
+
 } // namespace RtfCodePage

@@ -20,4 +20,7 @@ using TTable = std::array<char16_t, 256>;
 // false for any other code page.
 bool ByteTable(int codePage, TTable &table);
 
+// The Windows code page of an RTF font character set (\fcharset), 0 for none of them.
+int CodePageOfCharset(int charset);
+
 } // namespace RtfCodePage

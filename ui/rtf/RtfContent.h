@@ -70,6 +70,7 @@ struct TRtfFont
 {
     QString name;
     TRtfFontFamily family = TRtfFontFamily::Nil;
+    int codePage = 0;       // from \fcharset; 0: the document's code page
 };
 
 struct TRtfListLevel

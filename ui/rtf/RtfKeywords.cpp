@@ -32,7 +32,7 @@ const std::unordered_map<std::string_view, TRtfKeyword> &Keywords()
         {"listlevel", TRtfKeyword::ListLevel}, {"leveltext", TRtfKeyword::LevelText}, {"listid", TRtfKeyword::ListId},
         {"listoverride", TRtfKeyword::ListOverride}, {"pn", TRtfKeyword::Pn}, {"upr", TRtfKeyword::Upr}, {"ud", TRtfKeyword::Ud},
         {"deff", TRtfKeyword::Deff}, {"ansicpg", TRtfKeyword::AnsiCpg}, {"uc", TRtfKeyword::Uc}, {"u", TRtfKeyword::U},
-        {"f", TRtfKeyword::F}, {"fnil", TRtfKeyword::FNil}, {"froman", TRtfKeyword::FRoman}, {"fswiss", TRtfKeyword::FSwiss},
+        {"f", TRtfKeyword::F}, {"fcharset", TRtfKeyword::FCharset}, {"fnil", TRtfKeyword::FNil}, {"froman", TRtfKeyword::FRoman}, {"fswiss", TRtfKeyword::FSwiss},
         {"fmodern", TRtfKeyword::FModern}, {"fscript", TRtfKeyword::FScript}, {"fdecor", TRtfKeyword::FDecor},
         {"ftech", TRtfKeyword::FTech}, {"fbidi", TRtfKeyword::FNil},
         {"red", TRtfKeyword::Red}, {"green", TRtfKeyword::Green}, {"blue", TRtfKeyword::Blue},

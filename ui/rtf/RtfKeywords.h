@@ -10,7 +10,7 @@ enum class TRtfKeyword : std::uint8_t {
     // header
     Deff, AnsiCpg, Uc, U,
     // fonts and colours
-    F, FNil, FRoman, FSwiss, FModern, FScript, FDecor, FTech, Red, Green, Blue,
+    F, FCharset, FNil, FRoman, FSwiss, FModern, FScript, FDecor, FTech, Red, Green, Blue,
     // character
     Fs, B, I, Ul, UlDotted, UlDash, UlDashDot, UlDashDotDot, UlWave, UlNone, Strike, Cf, Cb,
     Plain, Super, Sub, NoSuperSub, Up, Dn, V,

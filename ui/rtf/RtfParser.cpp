@@ -70,7 +70,7 @@ bool TRtfParser::Run(const char *data, qsizetype size, QString &error)
             if (c == '\t')
                 TextChar(u'\t');
             else if (c >= 0x20)
-                TextChar(m_codePage[c]);
+                TextChar(DecodeByte(c));
             break;
         }
     }
@@ -136,7 +136,7 @@ void TRtfParser::ControlToken()
                 return;
             }
             if (digits > 0)
-                TextChar(m_codePage[value & 0xFF]);
+                TextChar(DecodeByte(static_cast<unsigned char>(value)));
             return;
         }
         ControlSymbol(c);
@@ -471,9 +471,11 @@ void TRtfParser::TableWord(TRtfKeyword kw, bool, int param)
             CommitFont();
             m_fontNumber = param;
             m_fontFamily = TRtfFontFamily::Nil;
+            m_fontCodePage = 0;
             m_fontName.clear();
             m_fontOpen = true;
             break;
+        case TRtfKeyword::FCharset: m_fontCodePage = RtfCodePage::CodePageOfCharset(param); break;
         case TRtfKeyword::FNil: m_fontFamily = TRtfFontFamily::Nil; break;
         case TRtfKeyword::FRoman: m_fontFamily = TRtfFontFamily::Roman; break;
         case TRtfKeyword::FSwiss: m_fontFamily = TRtfFontFamily::Swiss; break;
@@ -611,7 +613,7 @@ void TRtfParser::CommitFont()
     m_fontName.clear();
     if (name.isEmpty() || (m_out.fonts.size() >= MaxFonts && !m_out.fonts.contains(m_fontNumber)))
         return;
-    m_out.fonts.insert(m_fontNumber, TRtfFont{name, m_fontFamily});
+    m_out.fonts.insert(m_fontNumber, TRtfFont{name, m_fontFamily, m_fontCodePage});
 }
 
 void TRtfParser::TextChar(char16_t c)
@@ -641,6 +643,31 @@ void TRtfParser::TextChar(char16_t c)
     default:
         break;
     }
+}
+
+// Bytes above 127 in the code page of the current font's character set, else in the
+// document's.
+char16_t TRtfParser::DecodeByte(unsigned char byte)
+{
+    if (byte < 0x80)
+        return byte;
+    int codePage = 0;
+    if (m_cur.dest == TDest::FontTable) {
+        codePage = m_fontCodePage;
+    } else if (m_cur.dest == TDest::Body) {
+        const auto font = m_out.fonts.constFind(m_cur.ch.font < 0 ? m_out.defaultFont : m_cur.ch.font);
+        if (font != m_out.fonts.cend())
+            codePage = font->codePage;
+    }
+    if (codePage == 0)
+        return m_codePage[byte];
+    auto it = m_codePages.constFind(codePage);
+    if (it == m_codePages.cend()) {
+        RtfCodePage::TTable table = m_codePage;
+        RtfCodePage::ByteTable(codePage, table);
+        it = m_codePages.insert(codePage, table);
+    }
+    return it.value()[byte];
 }
 
 int TRtfParser::PropsIndex()

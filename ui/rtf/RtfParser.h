@@ -57,6 +57,7 @@ private:
     TRtfListLevel *CurrentListLevel();
     TRtfParaProps &PnTarget();
     int PropsIndex();
+    char16_t DecodeByte(unsigned char byte);
     void CharChanged() { m_propsValid = false; }
     void Fail(const QString &message)
     {
@@ -66,7 +67,7 @@ private:
     }
 
     TRtfContent &m_out;
-    RtfCodePage::TTable m_codePage;   // byte to character
+    RtfCodePage::TTable m_codePage;   // byte to character, from \ansicpg
     QHash<int, RtfCodePage::TTable> m_codePages;
     const char *m_p = nullptr;
     const char *m_end = nullptr;
@@ -86,6 +87,7 @@ private:
     // font table entry being read
     int m_fontNumber = 0;
     TRtfFontFamily m_fontFamily = TRtfFontFamily::Nil;
+    int m_fontCodePage = 0;
     QString m_fontName;
     bool m_fontOpen = false;
     // colour table entry being read
