@@ -15,9 +15,10 @@ string(RANDOM LENGTH 8 tag)
 set(work "${DATABASE}.${tag}.tmp")
 set(script "${work}.sql")
 file(READ "${SCHEMA}" body)
+string(REPLACE "'" "''" quoted "${work}")
 file(WRITE "${script}"
   "SET SQL DIALECT 3;\nSET NAMES UTF8;\n"
-  "CREATE DATABASE '${work}' USER 'SYSDBA' PASSWORD 'siltravok' PAGE_SIZE 8192 DEFAULT CHARACTER SET ISO8859_1;\n"
+  "CREATE DATABASE '${quoted}' USER 'SYSDBA' PASSWORD 'siltravok' PAGE_SIZE 8192 DEFAULT CHARACTER SET ISO8859_1;\n"
   "${body}")
 execute_process(COMMAND "${ISQL}" -q -b -i "${script}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)

@@ -259,6 +259,7 @@ void TRecordStore::ReadRows()
             TFieldType type = TypeOfColumn(column);
             AddField(column.name().toUpper(), type, type == TFieldType::String ? column.length() : 0);
         }
+        emit FieldsChanged();
     }
     // Column of each buffered field.
     QVector<int> columnOf;
@@ -320,6 +321,7 @@ void TRecordStore::Close()
         m_fields.clear();
         m_byName.clear();
         m_autoFields = false;
+        emit FieldsChanged();
     }
     DisplayState();
     DisplayAll();
@@ -492,18 +494,20 @@ bool TRecordStore::Locate(const QString &fieldName, const QVariant &value)
     CheckBrowseMode();
     SyncDetail();
     TStoreField *field = FieldByName(fieldName);
-    for (int r = 0; r < m_rows.size(); ++r) {
+    int found = -1;
+    for (int r = 0; r < m_rows.size() && found < 0; ++r) {
         TRowScope scope(this, r);
-        if (SameValue(field->Value(), value)) {
-            m_eof = m_bof = false;
-            if (r != m_recNo) {
-                m_recNo = r;
-                AfterMove(true);
-            }
-            return true;
-        }
+        if (SameValue(field->Value(), value))
+            found = r;
     }
-    return false;
+    if (found < 0)
+        return false;
+    m_eof = m_bof = false;
+    if (found != m_recNo) {
+        m_recNo = found;
+        AfterMove(true);
+    }
+    return true;
 }
 
 QVariant TRecordStore::Lookup(const QString &keyField, const QVariant &keyValue,

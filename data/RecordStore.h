@@ -158,6 +158,9 @@ signals:
     void DataSetChanged();                     // rows added, removed, re-read
     // Sent at the start of Post so that bound editors hand over what they hold.
     void UpdateRecordRequested();
+    // Fields made from the result columns were created or dropped (sent even while
+    // controls are disabled: field pointers held elsewhere are then invalid).
+    void FieldsChanged();
 
 private:
     friend class TStoreField;

@@ -12,6 +12,11 @@ TStoreTableModel::TStoreTableModel(TRecordStore *store, QObject *parent)
         Rebuild();
         endResetModel();
     });
+    connect(store, &TRecordStore::FieldsChanged, this, [this] {
+        beginResetModel();
+        Rebuild();
+        endResetModel();
+    });
     connect(store, &TRecordStore::RowChanged, this, [this](int row, int) {
         if (row >= 0 && row < rowCount() && !m_columns.isEmpty())
             emit dataChanged(index(row, 0), index(row, int(m_columns.size()) - 1));
