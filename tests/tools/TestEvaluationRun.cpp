@@ -1,0 +1,363 @@
+#include "TestEvaluationRun.h"
+
+#include "AfaError.h"
+#include "EvaluationFixture.h"
+#include "TestDatabase.h"
+
+#include <QtTest>
+#include <stdexcept>
+
+namespace {
+AssetSpec Example(int id = 1)
+{
+    return {id, QStringLiteral("Drucker"), QDate(2024, 4, 15)};
+}
+
+QDateTime Day(int y, int m, int d)
+{
+    return QDateTime(QDate(y, m, d), QTime(0, 0));
+}
+} // namespace
+
+void TestEvaluationRun::fiscalYearRow()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example());
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.Evaluate(TargetPrint);
+    const auto rows = f.ReportRows();
+    QCOMPARE(rows.size(), 1);
+    const QVariantMap &r = rows[0];
+    QCOMPARE(r["ID"].toInt(), 1);
+    QCOMPARE(r["AFA_ERFASSUNG_ID"].toInt(), 1);
+    QCOMPARE(r["INVENTARNR"].toString(), QStringLiteral("INV-1"));
+    QCOMPARE(r["AFA"].toDouble(), 2400.0);
+    QCOMPARE(r["RESTBETRAGBEGIN"].toDouble(), 7800.0);
+    QCOMPARE(r["RESTBETRAG"].toDouble(), 5400.0);
+    QCOMPARE(r["DATUMBEGINN"].toString(), QStringLiteral("01.01"));
+    QCOMPARE(r["DATUMENDE"].toString(), QStringLiteral("31.12.2026"));
+    QCOMPARE(r["DATUM"].toDateTime(), Day(2026, 1, 1));
+    QCOMPARE(r["RND"].toInt(), 27);
+    QCOMPARE(r["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("L-20,00%"));
+    QCOMPARE(r["AFA_KONTEN_NR"].toString(), QStringLiteral("0420"));
+    QCOMPARE(r["AFA_KONTEN_BEZEICHNUNG"].toString(), QStringLiteral("Büroeinrichtung"));
+    QCOMPARE(r["ANSCHAFFUNGSDATUM"].toDateTime(), Day(2024, 4, 15));
+    QVERIFY(r["ABSCHREIBUNGSDATUM"].isNull());
+    QCOMPARE(r["ZUGANG"].toDouble(), 0.0);
+    QCOMPARE(r["ABGANG"].toDouble(), 0.0);
+    QCOMPARE(f.report.Mode, TReportModes(rmJahr));
+}
+
+void TestEvaluationRun::fiscalYearCarryOver()
+{
+    for (const char *year : {"2031", "2020"}) {
+        EvaluationFixture f;
+        f.AddAsset(Example());
+        f.Open();
+        f.settings.FiscalYearText = QString::fromLatin1(year);
+        f.Evaluate(TargetPrint);
+        const auto rows = f.ReportRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0]["AFA"].toDouble(), 0.0);
+        QCOMPARE(rows[0]["RESTBETRAGBEGIN"].toDouble(), 0.0);
+        QCOMPARE(rows[0]["RESTBETRAG"].toDouble(), 0.0);
+        QCOMPARE(rows[0]["RND"].toInt(), 0);
+        QCOMPARE(rows[0]["DATUMBEGINN"].toString(), QStringLiteral("01.01"));
+        QCOMPARE(rows[0]["DATUMENDE"].toString(), QStringLiteral("31.03.2029"));
+        QCOMPARE(rows[0]["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("L-20,00%"));
+    }
+
+    // The text target gives the same single block: the year line, no carry-over line.
+    EvaluationFixture f;
+    f.AddAsset(Example());
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.Evaluate(TargetText);
+    const QString text = f.PreviewText();
+    QCOMPARE(text.count(QStringLiteral("Bezeichnung        : Drucker")), 1);
+    QVERIFY(text.contains(QStringLiteral("3    (2026)")));
+    QVERIFY(!text.contains(QStringLiteral("(2029)")));
+}
+
+void TestEvaluationRun::periodBoundsExcluded()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example(1));
+    AssetSpec later = Example(2);
+    later.acquired = QDate(2024, 4, 16);
+    f.AddAsset(later);
+    f.Open();
+    f.settings.Filter = TAfaFilterChoice::Zeitraum;
+    f.settings.From = DateSerial::EncodeDate(2024, 4, 15);
+    f.settings.To = DateSerial::EncodeDate(2030, 1, 1);
+    f.Evaluate(TargetPrint);
+    auto rows = f.ReportRows();
+    QCOMPARE(rows.size(), 6);
+    for (const QVariantMap &r : rows)
+        QCOMPARE(r["AFA_ERFASSUNG_ID"].toInt(), 2);
+    QCOMPARE(f.report.Mode, TReportModes(rmList));
+
+    // Upper bound excluded as well; an empty upper bound means 100 days from now.
+    f.settings.From = 0;
+    f.settings.To = DateSerial::EncodeDate(2024, 4, 16);
+    f.Evaluate(TargetPrint);
+    rows = f.ReportRows();
+    QCOMPARE(rows.size(), 6);
+    QCOMPARE(rows[0]["AFA_ERFASSUNG_ID"].toInt(), 1);
+    f.settings.To = 0;
+    f.Evaluate(TargetPrint);
+    QCOMPARE(f.ReportRows().size(), 12);
+    QVERIFY(f.filter.To > DateSerial::FromQDateTime(QDateTime::currentDateTime()) + 99);
+}
+
+void TestEvaluationRun::selection()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example(1));
+    f.AddAsset(Example(2));
+    f.Open();
+    f.settings.Filter = TAfaFilterChoice::Auswahl;
+    f.Evaluate(TargetPrint);
+    QVERIFY(f.ReportRows().isEmpty());
+    f.settings.SelectedIds = {2};
+    f.Evaluate(TargetPrint);
+    const auto rows = f.ReportRows();
+    QCOMPARE(rows.size(), 6);
+    QCOMPARE(rows[5]["AFA_ERFASSUNG_ID"].toInt(), 2);
+    QCOMPARE(rows[5]["ID"].toInt(), 6);
+}
+
+void TestEvaluationRun::inactiveAssetsNeverOutput()
+{
+    EvaluationFixture f;
+    AssetSpec inactive = Example(1);
+    inactive.aktiv = 0;
+    f.AddAsset(inactive);
+    AssetSpec two = Example(2);
+    two.aktiv = 2;
+    f.AddAsset(two);
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.Evaluate(TargetPrint);
+    QVERIFY(f.ReportRows().isEmpty());
+    f.settings.Filter = TAfaFilterChoice::Auswahl;
+    f.settings.SelectedIds = {1, 2};
+    f.Evaluate(TargetText);
+    QVERIFY(!f.PreviewText().contains(QStringLiteral("Drucker")));
+}
+
+void TestEvaluationRun::kindsPerMode()
+{
+    EvaluationFixture f;
+    AssetSpec gwg = Example(1);
+    gwg.kind = QStringLiteral("GWG");
+    f.AddAsset(gwg);
+    AssetSpec linp = Example(2);
+    linp.kind = QStringLiteral("LINP");
+    f.AddAsset(linp);
+    AssetSpec deg = Example(3);
+    deg.kind = QStringLiteral("DEG");
+    deg.cost = 10000;
+    deg.percent = 30;
+    f.AddAsset(deg);
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.settings.Mode = TAfaMode::Individuell;
+    f.settings.PercentText = QString();
+    f.Evaluate(TargetPrint);
+    auto rows = f.ReportRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0]["AFA_ERFASSUNG_ID"].toInt(), 3);
+    QCOMPARE(rows[0]["AFA"].toDouble(), 1627.5);
+    QCOMPARE(rows[0]["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("D-30,00%"));
+
+    f.settings.Mode = TAfaMode::Linear;
+    f.Evaluate(TargetPrint);
+    rows = f.ReportRows();
+    QCOMPARE(rows.size(), 3);
+    for (const QVariantMap &r : rows)
+        QCOMPARE(r["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("L-20,00%"));
+}
+
+void TestEvaluationRun::staleKindCodeOfTheStore()
+{
+    EvaluationFixture f;
+    AssetSpec deg = Example(1);
+    deg.kind = QStringLiteral("DEG");
+    f.AddAsset(deg);
+    f.Open();
+    // Changed and inserted behind the open store: the joined code is the one read at open.
+    f.Sql(QStringLiteral("UPDATE AFA_ERFASSUNG SET AFA_ARTEN_ID = (SELECT ID FROM AFA_ARTEN "
+                         "WHERE KUERZEL = 'GWG') WHERE ID = 1"));
+    TRecordStore *assets = f.dm->qry_Afa_Erfassung;
+    assets->Append();
+    assets->FieldByName(QStringLiteral("BEZEICHNUNG"))->SetValue(QStringLiteral("Neu"));
+    assets->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM"))->SetValue(Day(2026, 1, 1));
+    assets->FieldByName(QStringLiteral("KOSTEN"))->SetValue(1200.0);
+    assets->FieldByName(QStringLiteral("NUTZUNGSDAUER"))->SetValue(12);
+    assets->FieldByName(QStringLiteral("AKTIV"))->SetValue(1);
+    assets->FieldByName(QStringLiteral("AFA_ARTEN_ID"))->SetValue(f.dm->GetKindId(afaDEG));
+    assets->Post();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.settings.Mode = TAfaMode::Individuell;
+    f.Evaluate(TargetPrint);
+    auto rows = f.ReportRows();
+    QCOMPARE(rows.size(), 2);
+    // The new asset has no account, so its row comes first in the report's order.
+    if (rows[0]["BEZEICHNUNG"].toString() == u"Neu")
+        std::swap(rows[0], rows[1]);
+    QCOMPARE(rows[0]["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("D-20,00%"));
+    QCOMPARE(rows[1]["BEZEICHNUNG"].toString(), QStringLiteral("Neu"));
+    QCOMPARE(rows[1]["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("L-100,00%"));
+    QCOMPARE(rows[1]["AFA"].toDouble(), 1200.0);
+}
+
+void TestEvaluationRun::emptiedPercentTakesHighestRate()
+{
+    EvaluationFixture f;
+    AssetSpec a = Example(1);
+    a.months = 96;
+    a.acquired = QDate(2026, 1, 1);
+    a.cost = 8000;
+    f.AddAsset(a);
+    AssetSpec own = Example(2);
+    own.months = 96;
+    own.acquired = QDate(2026, 1, 1);
+    own.cost = 8000;
+    own.percent = 12.5;
+    f.AddAsset(own);
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.settings.Mode = TAfaMode::Degressiv;
+    f.settings.PercentText = QString();
+    f.Evaluate(TargetPrint);
+    auto rows = f.ReportRows();
+    QCOMPARE(rows[0]["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("D-25,00%"));
+    QCOMPARE(rows[0]["AFA"].toDouble(), 2000.0);
+    QCOMPARE(rows[1]["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("D-12,50%"));
+    // A percentage in the edit overrides the assets' own rates.
+    f.settings.PercentText = QStringLiteral("20");
+    f.Evaluate(TargetPrint);
+    rows = f.ReportRows();
+    QCOMPARE(rows[0]["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("D-20,00%"));
+    QCOMPARE(rows[1]["ABSCHREIBUNGSINFO"].toString(), QStringLiteral("D-20,00%"));
+}
+
+void TestEvaluationRun::ownMovementsWhileAnotherAssetIsCurrent()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example(1));
+    f.AddAsset(Example(2));
+    f.AddAsset(Example(3));
+    f.AddMovement(1, 1, QDate(2026, 6, 30), 600);
+    f.AddMovement(2, 2, QDate(2026, 3, 1), 3900);
+    f.AddMovement(3, 3, QDate(2025, 1, 1), 999);
+    f.Open();
+    QVERIFY(f.dm->qry_Afa_Erfassung->LocateId(3));
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.Evaluate(TargetPrint);
+    const auto rows = f.ReportRows();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0]["ZUGANG"].toDouble(), 600.0);
+    QCOMPARE(rows[0]["AFA"].toDouble(), 8400.0 / 39 * 12);
+    QCOMPARE(rows[1]["ZUGANG"].toDouble(), 3900.0);
+    QCOMPARE(rows[1]["AFA"].toDouble(), 11700.0 / 39 * 12);
+    QCOMPARE(rows[2]["ZUGANG"].toDouble(), 0.0);
+    QCOMPARE(f.dm->qry_Afa_Erfassung->CurrentId().toInt(), 3);
+    QCOMPARE(f.dm->qry_Afa_ZuAbgang->FieldValue(QStringLiteral("ID")).toInt(), 3);
+    QVERIFY(!f.dm->qry_Afa_Erfassung->ControlsDisabled());
+}
+
+void TestEvaluationRun::cursorBackAfterError()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example(1));
+    f.AddAsset(Example(2));
+    f.AddAsset(Example(3));
+    f.Open();
+    QVERIFY(f.dm->qry_Afa_Erfassung->LocateId(2));
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.evaluation->Settings = f.settings;
+    f.evaluation->Progress = [](int done, int) {
+        if (done == 2)
+            throw std::runtime_error("Abbruch");
+    };
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.evaluation->EvaluateFor(TargetPrint));
+    QCOMPARE(f.dm->qry_Afa_Erfassung->CurrentId().toInt(), 2);
+    QVERIFY(!f.dm->qry_Afa_Erfassung->ControlsDisabled());
+    QVERIFY(!f.dm->ReportBatchActive());
+    // The rows written before the error remain, also for another connection.
+    QCOMPARE(TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(),
+             2);
+}
+
+void TestEvaluationRun::invalidFiscalYearStopsBeforeClearing()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example(1));
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.Evaluate(TargetPrint);
+    QCOMPARE(f.ReportRows().size(), 1);
+    f.settings.FiscalYearText = QStringLiteral("20x6");
+    try {
+        f.Evaluate(TargetPrint);
+        QFAIL("no error");
+    } catch (const EConvertError &e) {
+        QCOMPARE(e.What(), QStringLiteral("'20x6' ist kein gültiger Integerwert"));
+    }
+    QCOMPARE(TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(),
+             1);
+}
+
+void TestEvaluationRun::rowsNumberedPerEvaluationInIndexOrder()
+{
+    EvaluationFixture f;
+    f.AddAccount(2, QStringLiteral("0100"), QStringLiteral("Maschinen"));
+    AssetSpec second = Example(1);
+    second.account = 2;
+    f.AddAsset(second);
+    f.AddAsset(Example(2));
+    AssetSpec third = Example(3);
+    third.account = 2;
+    f.AddAsset(third);
+    f.Open();
+    f.settings.Filter = TAfaFilterChoice::Auswahl;
+    f.settings.SelectedIds = {1, 2, 3};
+    for (int run = 0; run < 2; ++run) {
+        f.Evaluate(TargetPrint);
+        const auto rows = f.ReportRows();
+        QCOMPARE(rows.size(), 18);
+        // Walk order numbers the rows; the report reads account, asset, date.
+        QList<int> ids, accounts, assets;
+        for (const QVariantMap &r : rows) {
+            ids << r["ID"].toInt();
+            accounts << r["AFA_KONTEN_ID"].toInt();
+            assets << r["AFA_ERFASSUNG_ID"].toInt();
+        }
+        QCOMPARE(ids.mid(0, 6), (QList<int>{7, 8, 9, 10, 11, 12}));
+        QCOMPARE(accounts.count(1), 6);
+        QCOMPARE(accounts.first(), 1);
+        QCOMPARE(assets.mid(6, 6), QList<int>(6, 1));
+        QCOMPARE(assets.mid(12, 6), QList<int>(6, 3));
+        QCOMPARE(*std::max_element(ids.begin(), ids.end()), 18);
+        QCOMPARE(rows[6]["DATUM"].toDateTime(), Day(2024, 4, 15));
+        QCOMPARE(rows[7]["DATUM"].toDateTime(), Day(2025, 1, 1));
+    }
+}
+
+void TestEvaluationRun::depreciationDateInReportRow()
+{
+    EvaluationFixture f;
+    AssetSpec a = Example(1);
+    a.useAbschrDatum = 1;
+    a.abschrDatum = QDate(2024, 5, 2);
+    f.AddAsset(a);
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.Evaluate(TargetPrint);
+    const auto rows = f.ReportRows();
+    QCOMPARE(rows[0]["ANSCHAFFUNGSDATUM"].toDateTime(), Day(2024, 5, 2));
+    QVERIFY(rows[0]["ABSCHREIBUNGSDATUM"].isNull());
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <QObject>
+
+class TestEvaluationRun : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fiscalYearRow();
+    void fiscalYearCarryOver();
+    void periodBoundsExcluded();
+    void selection();
+    void inactiveAssetsNeverOutput();
+    void kindsPerMode();
+    void staleKindCodeOfTheStore();
+    void emptiedPercentTakesHighestRate();
+    void ownMovementsWhileAnotherAssetIsCurrent();
+    void cursorBackAfterError();
+    void invalidFiscalYearStopsBeforeClearing();
+    void rowsNumberedPerEvaluationInIndexOrder();
+    void depreciationDateInReportRow();
+};
