@@ -91,6 +91,8 @@ QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
                 .arg(path));
 
     Tdm_Afa dm(nullptr, file.absoluteFilePath());
+    // No grid sorts the assets here: walk them by ID.
+    dm.qry_Afa_Erfassung->SQL << QStringLiteral("Order By e.Id");
     dm.qry_Afa_Erfassung->Open();
 
     TAfABerechnung engine;

@@ -2,5 +2,7 @@
 #include "TestMain.h"
 #include "TestPreviewRun.h"
 #include "TestReportToolOptions.h"
+#include "TestReportToolProcess.h"
 
-NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestEvaluationRun, TestPreviewRun)
+NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestEvaluationRun, TestPreviewRun,
+                     TestReportToolProcess)
