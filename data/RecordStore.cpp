@@ -317,6 +317,7 @@ void TRecordStore::Close()
     m_eof = m_bof = true;
     m_state = TStoreState::Closed;
     m_select.reset();
+    m_writeQueries.clear();
     if (m_autoFields) {
         m_fields.clear();
         m_byName.clear();
@@ -711,14 +712,26 @@ void TRecordStore::Edit()
 void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QString &operation)
 {
     Database->Open();
-    QSqlQuery query(Database->Database());
-    bool ok = query.prepare(sql);
+    const int generation = Transaction ? Transaction->Generation() : 0;
+    if (generation != m_writeGeneration) {
+        m_writeQueries.clear();
+        m_writeGeneration = generation;
+    }
+    std::shared_ptr<QSqlQuery> &cached = m_writeQueries[sql];
+    bool ok = true;
+    if (!cached) {
+        cached = std::make_shared<QSqlQuery>(Database->Database());
+        ok = cached->prepare(sql);
+    }
+    const std::shared_ptr<QSqlQuery> keep = cached;
+    QSqlQuery &query = *keep;
     if (ok) {
         BindParams(query, sql, oldRow);
         ok = query.exec();
     }
     if (!ok) {
         const QString text = query.lastError().text();
+        m_writeQueries.remove(sql);
         const QString message = GermanWriteError(this, text, operation);
         if (IsConflictError(text) && Transaction && CommitOnWrite) {
             // Another connection changed the row: a new transaction sees its version, so

@@ -206,6 +206,9 @@ private:
     // The select, prepared once and run again while text and transaction stay the same
     // (a detail re-reads at every move of its master).
     std::unique_ptr<QSqlQuery> m_select;
+    // Prepared write statements by their text, kept within one transaction.
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_writeQueries;
+    int m_writeGeneration = -1;
     QString m_selectText;
     int m_selectGeneration = -1;
 };

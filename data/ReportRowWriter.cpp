@@ -4,8 +4,11 @@
 
 void TReportRowWriter::PrepareReportStore(int mode)
 {
-    if (mode == 0 && !DataModule.ReportBatchActive())
-        DataModule.BeginReportBatch();
+    if (mode == 0) {
+        AssetsWritten.clear();
+        if (!DataModule.ReportBatchActive())
+            DataModule.BeginReportBatch();
+    }
     DataModule.PrepareReportStore(mode);
 }
 
@@ -16,7 +19,7 @@ int TReportRowWriter::NextReportRowId()
 
 bool TReportRowWriter::HasRowOfAsset(int assetId) const
 {
-    return DataModule.ReportStore()->Locate(QStringLiteral("AFA_ERFASSUNG_ID"), assetId);
+    return AssetsWritten.contains(assetId);
 }
 
 void TReportRowWriter::AppendRow(const TAfaReportRow &row)
@@ -51,6 +54,7 @@ void TReportRowWriter::AppendRow(const TAfaReportRow &row)
     set("ZUGANG", row.Zugang);
     set("ABGANG", row.Abgang);
     store->Post();
+    AssetsWritten.insert(row.Afa_Erfassung_ID);
 }
 
 void TReportRowWriter::FinishReportRows()

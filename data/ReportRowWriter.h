@@ -3,6 +3,8 @@
 // per evaluation.
 #include "ReportRowStore.h"
 
+#include <QSet>
+
 class Tdm_Afa;
 
 class TReportRowWriter : public TReportRowStore
@@ -18,4 +20,5 @@ public:
 
 private:
     Tdm_Afa &DataModule;
+    QSet<int> AssetsWritten; // the store holds the rows of this evaluation only
 };
