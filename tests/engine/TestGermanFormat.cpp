@@ -170,3 +170,31 @@ void TestGermanFormat::plainDecimal()
     if (ok)
         QCOMPARE(result, value);
 }
+
+// Random texts from the characters that matter: the readers never crash, and whatever they
+// accept matches a plain reading of the same text.
+void TestGermanFormat::readersAgreeOnRandomText()
+{
+    const QString alphabet = QStringLiteral("0123456789,.+-eE x\u00e4");
+    auto *rng = QRandomGenerator::global();
+    for (int i = 0; i < 200000; ++i) {
+        QString text;
+        const int length = rng->bounded(12);
+        for (int k = 0; k < length; ++k)
+            text += alphabet[rng->bounded(int(alphabet.size()))];
+        double value = 0;
+        if (TryTextToFloat(text, value)) {
+            QString plain = text.trimmed();
+            plain.replace(u',', u'.');
+            bool ok = false;
+            const double expected = plain.toDouble(&ok);
+            QVERIFY2(ok && expected == value, qPrintable(text));
+        }
+        int whole = 0;
+        if (TryStrToInt(text, whole)) {
+            bool ok = false;
+            QCOMPARE(text.trimmed().toInt(&ok), whole);
+            QVERIFY2(ok, qPrintable(text));
+        }
+    }
+}

@@ -15,4 +15,5 @@ private slots:
     void strictInteger();
     void plainDecimal_data();
     void plainDecimal();
+    void readersAgreeOnRandomText();
 };
