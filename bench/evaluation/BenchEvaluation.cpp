@@ -91,7 +91,7 @@ void Fill(const QString &path, int assets)
 double ReportBaseline(const QString &path, int rows)
 {
     double best = 1e300;
-    QSqlDatabase db = Connect(path, QStringLiteral("baseline"));
+    QSqlDatabase db = Connect(path, QStringLiteral("baseline%1").arg(rows));
     for (int round = 0; round < 2; ++round) {
         db.transaction();
         {
