@@ -1,15 +1,10 @@
 #include "ReportTool.h"
 
 #include "AfaError.h"
-#include "AfaEvaluation.h"
-#include "AssetStoreCursor.h"
 #include "CsvFormat.h"
 #include "DMod_Afa.h"
 #include "DatabaseError.h"
-#include "HeadlineCommand.h"
-#include "ReportRowWriter.h"
-#include "RowInfoList.h"
-#include "TextPreviewDocument.h"
+#include "EvaluationSession.h"
 #include "Unit_Global.h"
 
 #include <QFileInfo>
@@ -95,31 +90,11 @@ QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
     dm.qry_Afa_Erfassung->SQL << QStringLiteral("Order By e.Id");
     dm.qry_Afa_Erfassung->Open();
 
-    TAfABerechnung engine;
-    engine.Movements = dm.qry_Afa_ZuAbgang;
-    TAfaFilter filter;
-    TAssetStoreCursor assets(*dm.qry_Afa_Erfassung);
-    TReportRowWriter reportRows(dm);
-    TAfaEvaluation evaluation(engine, filter, assets, reportRows);
-    evaluation.Settings = options.Settings;
-    evaluation.Progress = Progress;
-
-    TReportRequest report;
-    QTextDocument preview;
-    TextPreviewDocument::Prepare(&preview);
-    TRowInfoList rows(&preview);
-    evaluation.Report = &report;
-    evaluation.RowInfoList = &rows;
-
-    THeadlineCommand headline;
-    headline.ReadSetting = [&dm](const QString &key) { return ReadHeadline(dm, key); };
-    headline.FiscalYearText = [&options] { return options.Settings.FiscalYearText; };
-    headline.Filter = &filter;
-    headline.Report = &report;
-    headline.Preview = &preview;
-    evaluation.HeadlineStep = [&headline] { headline.SettingsCommand(QStringLiteral("out")); };
+    TEvaluationSession session(dm, [&dm](const QString &key) { return ReadHeadline(dm, key); });
+    session.Evaluation.Settings = options.Settings;
+    session.Evaluation.Progress = Progress;
 
     const bool csv = options.Format == TReportToolOptions::TFormat::Csv;
-    evaluation.EvaluateFor(csv ? TargetPrint : TargetText);
-    return csv ? ReportRowsAsCsv(*dm.ReportStore()) : PreviewAsText(preview);
+    session.Evaluation.EvaluateFor(csv ? TargetPrint : TargetText);
+    return csv ? ReportRowsAsCsv(*dm.ReportStore()) : PreviewAsText(session.Preview);
 }

@@ -1,7 +1,6 @@
 #include "EvaluationFixture.h"
 
 #include "TestDatabase.h"
-#include "TextPreviewDocument.h"
 
 #include <QtTest>
 
@@ -74,19 +73,12 @@ void EvaluationFixture::Open()
                          .toInt()));
     dm = std::make_unique<Tdm_Afa>(nullptr, path);
     dm->qry_Afa_Erfassung->Open();
-    engine.Movements = dm->qry_Afa_ZuAbgang;
-    assets = std::make_unique<TAssetStoreCursor>(*dm->qry_Afa_Erfassung);
-    writer = std::make_unique<TReportRowWriter>(*dm);
-    evaluation = std::make_unique<TAfaEvaluation>(engine, filter, *assets, *writer);
-    evaluation->Report = &report;
-    evaluation->RowInfoList = &rows;
-    TextPreviewDocument::Prepare(&preview);
-    headline.ReadSetting = [this](const QString &key) { return dm->GetSettingText(key); };
-    headline.FiscalYearText = [this] { return evaluation->Settings.FiscalYearText; };
-    headline.Filter = &filter;
-    headline.Report = &report;
-    headline.Preview = &preview;
-    evaluation->HeadlineStep = [this] { headline.SettingsCommand(QStringLiteral("out")); };
+    session = std::make_unique<TEvaluationSession>(
+        *dm, [this](const QString &key) { return dm->GetSettingText(key); });
+    evaluation = &session->Evaluation;
+    filter = &session->Filter;
+    report = &session->Report;
+    preview = &session->Preview;
 }
 
 void EvaluationFixture::Evaluate(TAfaFilterFlag target)

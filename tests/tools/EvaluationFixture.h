@@ -1,14 +1,9 @@
 #pragma once
 // A real database with assets, the data module over it and an evaluation wired as the
 // main window wires it.
-#include "AfaEvaluation.h"
-#include "AssetStoreCursor.h"
 #include "DMod_Afa.h"
-#include "HeadlineCommand.h"
-#include "ReportRowWriter.h"
-#include "RowInfoList.h"
+#include "EvaluationSession.h"
 
-#include <QTextDocument>
 #include <QVariantMap>
 #include <memory>
 
@@ -44,18 +39,15 @@ public:
     void Evaluate(TAfaFilterFlag target);
     // Report rows in the order the report reads them.
     QList<QVariantMap> ReportRows();
-    QString PreviewText() const { return preview.toPlainText(); }
+    QString PreviewText() const { return session->Preview.toPlainText(); }
 
     QString path;
     std::unique_ptr<Tdm_Afa> dm;
-    TAfABerechnung engine;
-    TAfaFilter filter;
-    std::unique_ptr<TAssetStoreCursor> assets;
-    std::unique_ptr<TReportRowWriter> writer;
-    std::unique_ptr<TAfaEvaluation> evaluation;
-    TReportRequest report;
-    QTextDocument preview;
-    TRowInfoList rows{&preview};
-    THeadlineCommand headline;
+    std::unique_ptr<TEvaluationSession> session;
     TEvaluationSettings settings;
+    // Shorthands into the session.
+    TAfaEvaluation *evaluation = nullptr;
+    TAfaFilter *filter = nullptr;
+    TReportRequest *report = nullptr;
+    QTextDocument *preview = nullptr;
 };

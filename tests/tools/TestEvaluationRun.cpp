@@ -46,7 +46,7 @@ void TestEvaluationRun::fiscalYearRow()
     QVERIFY(r["ABSCHREIBUNGSDATUM"].isNull());
     QCOMPARE(r["ZUGANG"].toDouble(), 0.0);
     QCOMPARE(r["ABGANG"].toDouble(), 0.0);
-    QCOMPARE(f.report.Mode, TReportModes(rmJahr));
+    QCOMPARE(f.report->Mode, TReportModes(rmJahr));
 }
 
 void TestEvaluationRun::fiscalYearCarryOver()
@@ -96,7 +96,7 @@ void TestEvaluationRun::periodBoundsExcluded()
     QCOMPARE(rows.size(), 6);
     for (const QVariantMap &r : rows)
         QCOMPARE(r["AFA_ERFASSUNG_ID"].toInt(), 2);
-    QCOMPARE(f.report.Mode, TReportModes(rmList));
+    QCOMPARE(f.report->Mode, TReportModes(rmList));
 
     // Upper bound excluded as well; an empty upper bound means 100 days from now.
     f.settings.From = 0;
@@ -108,7 +108,7 @@ void TestEvaluationRun::periodBoundsExcluded()
     f.settings.To = 0;
     f.Evaluate(TargetPrint);
     QCOMPARE(f.ReportRows().size(), 12);
-    QVERIFY(f.filter.To > DateSerial::FromQDateTime(QDateTime::currentDateTime()) + 99);
+    QVERIFY(f.filter->To > DateSerial::FromQDateTime(QDateTime::currentDateTime()) + 99);
 }
 
 void TestEvaluationRun::selection()

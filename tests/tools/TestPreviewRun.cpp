@@ -54,7 +54,7 @@ void TestPreviewRun::yearLineAndHeader()
                                        "600,00            0,00              L-20,00%  "));
     QCOMPARE(lines.size(), 17); // the last line break ends the text
 
-    const QTextBlock line = BlockStartingWith(f.preview, QStringLiteral("1    (2024)"));
+    const QTextBlock line = BlockStartingWith(*f.preview, QStringLiteral("1    (2024)"));
     QCOMPARE(ColourAt(line, 0), QColor(0xFF, 0, 0));
     QCOMPARE(ColourAt(line, 12), QColor(0xFF, 0, 0));
     QCOMPARE(ColourAt(line, 13), QColor(0, 0x80, 0));
@@ -62,7 +62,7 @@ void TestPreviewRun::yearLineAndHeader()
     QCOMPARE(ColourAt(line, 27), QColor(0, 0, 0xFF));
     QCOMPARE(ColourAt(line, 45), QColor(0x80, 0x80, 0x80));
     QCOMPARE(ColourAt(line, 96), QColor(0x80, 0x80, 0x80));
-    const QTextBlock header = BlockStartingWith(f.preview, QStringLiteral("Bezeichnung"));
+    const QTextBlock header = BlockStartingWith(*f.preview, QStringLiteral("Bezeichnung"));
     QCOMPARE(ColourAt(header, 0), QColor(0, 0, 0));
 }
 
@@ -98,7 +98,7 @@ void TestPreviewRun::wideValueShiftsColouredPieces()
     f.Open();
     f.settings.FiscalYearText = QStringLiteral("2024");
     f.Evaluate(TargetText);
-    const QTextBlock line = BlockStartingWith(f.preview, QStringLiteral("1    (2024)"));
+    const QTextBlock line = BlockStartingWith(*f.preview, QStringLiteral("1    (2024)"));
     QVERIFY(line.isValid());
     const QString text = line.text();
     QCOMPARE(text.mid(27, 20), QStringLiteral("120.000.000.000,00  "));
@@ -117,10 +117,10 @@ void TestPreviewRun::headlinePlaceholder()
                   QStringLiteral("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 "
                                  "AfA [%Zeitraum%]\\par {\\b [%Zeit}raum%] und [%Zeitraum%]\\par}"));
     f.settings.FiscalYearText = QStringLiteral("2026");
-    f.report.Headline.clear();
+    f.report->Headline.clear();
     f.Evaluate(TargetPrint);
-    QVERIFY(f.report.Headline.contains(QStringLiteral("AfA vom 01.01.2026 bis 31.12.2026\\par")));
-    QVERIFY(f.report.Headline.contains(QStringLiteral("{\\b [%Zeit}raum%] und vom 01.01.2026 bis "
+    QVERIFY(f.report->Headline.contains(QStringLiteral("AfA vom 01.01.2026 bis 31.12.2026\\par")));
+    QVERIFY(f.report->Headline.contains(QStringLiteral("{\\b [%Zeit}raum%] und vom 01.01.2026 bis "
                                                       "31.12.2026\\par}")));
 
     f.Evaluate(TargetText);
@@ -130,12 +130,12 @@ void TestPreviewRun::headlinePlaceholder()
     QCOMPARE(lines[2], QString());
     QCOMPARE(lines[3], QStringLiteral("Bezeichnung        : Drucker"));
     // The rows keep the preview's own font after a headline in another one.
-    const QTextBlock header = BlockStartingWith(f.preview, QStringLiteral("Bezeichnung"));
+    const QTextBlock header = BlockStartingWith(*f.preview, QStringLiteral("Bezeichnung"));
     QTextCursor c(header);
     c.setPosition(header.position() + 1);
     QCOMPARE(c.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("Courier New"));
     QCOMPARE(c.charFormat().fontPointSize(), 10.0);
-    QCOMPARE(f.preview.defaultFont().family(), QStringLiteral("Courier New"));
+    QCOMPARE(f.preview->defaultFont().family(), QStringLiteral("Courier New"));
 }
 
 void TestPreviewRun::runHeadlineUnchanged()
@@ -147,7 +147,7 @@ void TestPreviewRun::runHeadlineUnchanged()
     f.SetHeadline(QStringLiteral("RUT"), run);
     f.settings.Filter = TAfaFilterChoice::Zeitraum;
     f.Evaluate(TargetPrint);
-    QCOMPARE(f.report.Headline, run);
+    QCOMPARE(f.report->Headline, run);
     f.Evaluate(TargetText);
     QVERIFY(f.PreviewText().startsWith(QStringLiteral("Verlauf [%Zeitraum%]\n\nBezeichnung")));
 }

@@ -1,0 +1,31 @@
+#pragma once
+// One evaluation set up over a data module without a window: the engine, the filter, the
+// run, the report request and a text-preview document, wired as the main window wires them.
+#include "AfaEvaluation.h"
+#include "AssetStoreCursor.h"
+#include "HeadlineCommand.h"
+#include "ReportRowWriter.h"
+#include "RowInfoList.h"
+
+#include <QTextDocument>
+
+class Tdm_Afa;
+
+class TEvaluationSession
+{
+public:
+    // readSetting gives a stored headline by key ("RPT", "RUT").
+    TEvaluationSession(Tdm_Afa &dm, std::function<QString(const QString &)> readSetting);
+    TEvaluationSession(const TEvaluationSession &) = delete;
+    TEvaluationSession &operator=(const TEvaluationSession &) = delete;
+
+    TAfABerechnung Engine;
+    TAfaFilter Filter;
+    TAssetStoreCursor Assets;
+    TReportRowWriter ReportRows;
+    TReportRequest Report;
+    QTextDocument Preview;
+    TRowInfoList Rows;
+    THeadlineCommand Headline;
+    TAfaEvaluation Evaluation;
+};
