@@ -168,6 +168,17 @@ void TFieldBinder::Write(TBinding &b)
     }
 }
 
+// A refused entry shows the stored value again and reports the message.
+void TFieldBinder::WriteOrReport(TBinding &binding)
+{
+    try {
+        Write(binding);
+    } catch (const EDatabaseError &error) {
+        Fill(binding);
+        emit ErrorRaised(error.Message());
+    }
+}
+
 void TFieldBinder::ControlChanged()
 {
     if (m_filling)
@@ -179,12 +190,7 @@ void TFieldBinder::ControlChanged()
         b->Pending = true;
         return;
     }
-    try {
-        Write(*b);
-    } catch (const EDatabaseError &error) {
-        Fill(*b);
-        emit ErrorRaised(error.Message());
-    }
+    WriteOrReport(*b);
 }
 
 void TFieldBinder::ControlCommitted()
@@ -192,12 +198,7 @@ void TFieldBinder::ControlCommitted()
     TBinding *b = BindingOf(sender());
     if (!b || !b->Pending)
         return;
-    try {
-        Write(*b);
-    } catch (const EDatabaseError &error) {
-        Fill(*b);
-        emit ErrorRaised(error.Message());
-    }
+    WriteOrReport(*b);
 }
 
 void TFieldBinder::UpdateRecord()
@@ -205,11 +206,6 @@ void TFieldBinder::UpdateRecord()
     for (TBinding &b : m_bindings) {
         if (!b.Pending)
             continue;
-        try {
-            Write(b);
-        } catch (const EDatabaseError &error) {
-            Fill(b);
-            emit ErrorRaised(error.Message());
-        }
+        WriteOrReport(b);
     }
 }

@@ -57,6 +57,7 @@ private:
     };
     void Fill(TBinding &binding);
     void Write(TBinding &binding);
+    void WriteOrReport(TBinding &binding);
     TBinding *BindingOf(QObject *control);
 
     TRecordStore *m_store;

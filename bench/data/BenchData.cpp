@@ -2,11 +2,11 @@
 //   bench_data [ASSETS=100000] [ACCOUNTS=50] [ROUNDS=5] [MOVEMENT_WALK=20000]
 // Makes a new database in a temporary folder; prints times and ratios, never fails on time.
 #include "DMod_Afa.h"
+#include "TestDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -15,16 +15,6 @@
 #include <cstdio>
 
 namespace {
-
-bool CreateDatabase(const QString &path)
-{
-    QProcess cmake;
-    cmake.start(QStringLiteral(NORBEK_CMAKE_COMMAND),
-                {QStringLiteral("-DISQL=" NORBEK_ISQL), QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
-                 QStringLiteral("-DDATABASE=") + path, QStringLiteral("-P"), QStringLiteral(NORBEK_CREATE_DATABASE)});
-    cmake.waitForFinished(120000);
-    return cmake.exitCode() == 0;
-}
 
 void Fill(QSqlDatabase &db, int assets, int accounts)
 {
@@ -66,12 +56,7 @@ void Fill(QSqlDatabase &db, int assets, int accounts)
 
 double Baseline(const QString &path, const QString &select, qint64 &rows)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), QStringLiteral("baseline"));
-    db.setDatabaseName(path);
-    db.setUserName(QStringLiteral("SYSDBA"));
-    db.setPassword(QStringLiteral("siltravok"));
-    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=ISO8859_1"));
-    db.open();
+    QSqlDatabase db = TestDatabase::Connect(path, QStringLiteral("baseline"));
     db.transaction();
     QElapsedTimer timer;
     timer.start();
@@ -109,16 +94,12 @@ int main(int argc, char **argv)
     const int movementWalk = argc > 4 ? QString::fromLocal8Bit(argv[4]).toInt() : 20000;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.fdb"));
-    if (!CreateDatabase(path)) {
+    if (!TestDatabase::Create(path)) {
         std::fprintf(stderr, "Datenbank konnte nicht angelegt werden\n");
         return 1;
     }
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), QStringLiteral("fill"));
-        db.setDatabaseName(path);
-        db.setUserName(QStringLiteral("SYSDBA"));
-        db.setPassword(QStringLiteral("siltravok"));
-        db.open();
+        QSqlDatabase db = TestDatabase::Connect(path, QStringLiteral("fill"));
         QElapsedTimer t;
         t.start();
         Fill(db, assets, accounts);

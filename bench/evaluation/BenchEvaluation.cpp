@@ -8,11 +8,11 @@
 // Prints times and ratios; never fails on time.
 #include "DMod_Afa.h"
 #include "EvaluationSession.h"
+#include "TestDatabase.h"
 #include "TextPreviewDocument.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -24,25 +24,10 @@
 
 namespace {
 
-bool CreateDatabase(const QString &path)
-{
-    QProcess cmake;
-    cmake.start(QStringLiteral(NORBEK_CMAKE_COMMAND),
-                {QStringLiteral("-DISQL=" NORBEK_ISQL), QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
-                 QStringLiteral("-DDATABASE=") + path, QStringLiteral("-P"),
-                 QStringLiteral(NORBEK_CREATE_DATABASE)});
-    cmake.waitForFinished(120000);
-    return cmake.exitCode() == 0;
-}
-
 QSqlDatabase Connect(const QString &path, const QString &name)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name);
-    db.setDatabaseName(path);
-    db.setUserName(QStringLiteral("SYSDBA"));
-    db.setPassword(QStringLiteral("siltravok"));
-    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=ISO8859_1"));
-    if (!db.open())
+    QSqlDatabase db = TestDatabase::Connect(path, name);
+    if (!db.isOpen())
         std::fprintf(stderr, "%s\n", qPrintable(db.lastError().text()));
     return db;
 }
@@ -184,7 +169,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.fdb"));
-    if (!CreateDatabase(path)) {
+    if (!TestDatabase::Create(path)) {
         std::fprintf(stderr, "Datenbank konnte nicht angelegt werden\n");
         return 1;
     }

@@ -24,14 +24,8 @@ QString TemplatePath()
     if (!path.isEmpty())
         return path;
     const QString target = Folder().filePath(QStringLiteral("template.fdb"));
-    QProcess cmake;
-    cmake.start(QStringLiteral(NORBEK_CMAKE_COMMAND),
-                {QStringLiteral("-DISQL=" NORBEK_ISQL), QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
-                 QStringLiteral("-DDATABASE=") + target, QStringLiteral("-P"),
-                 QStringLiteral(NORBEK_CREATE_DATABASE)});
-    cmake.waitForFinished(120000);
-    if (cmake.exitCode() != 0 || !QFile::exists(target))
-        throw std::runtime_error(("template database failed: " + cmake.readAllStandardError()).toStdString());
+    if (!TestDatabase::Create(target))
+        throw std::runtime_error("template database failed");
     path = target;
     return path;
 }
@@ -47,12 +41,8 @@ auto WithConnection(const QString &path, F f)
         QString name;
         ~TRemove() { QSqlDatabase::removeDatabase(name); }
     } remove{name};
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name);
-    db.setDatabaseName(path);
-    db.setUserName(QStringLiteral("SYSDBA"));
-    db.setPassword(QStringLiteral("siltravok"));
-    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=ISO8859_1"));
-    if (!db.open())
+    QSqlDatabase db = TestDatabase::Connect(path, name);
+    if (!db.isOpen())
         throw std::runtime_error(db.lastError().text().toStdString());
     auto result = f(db);
     db.close();
@@ -60,6 +50,28 @@ auto WithConnection(const QString &path, F f)
 }
 
 } // namespace
+
+bool TestDatabase::Create(const QString &path)
+{
+    QProcess cmake;
+    cmake.start(QStringLiteral(NORBEK_CMAKE_COMMAND),
+                {QStringLiteral("-DISQL=" NORBEK_ISQL), QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
+                 QStringLiteral("-DDATABASE=") + path, QStringLiteral("-P"),
+                 QStringLiteral(NORBEK_CREATE_DATABASE)});
+    cmake.waitForFinished(120000);
+    return cmake.exitStatus() == QProcess::NormalExit && cmake.exitCode() == 0 && QFile::exists(path);
+}
+
+QSqlDatabase TestDatabase::Connect(const QString &path, const QString &name)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name);
+    db.setDatabaseName(path);
+    db.setUserName(QStringLiteral("SYSDBA"));
+    db.setPassword(QStringLiteral("siltravok"));
+    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=ISO8859_1"));
+    db.open();
+    return db;
+}
 
 QString TestDatabase::FreshCopy()
 {

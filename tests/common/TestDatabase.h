@@ -1,10 +1,16 @@
 #pragma once
-// Fresh databases for the tests: a template is made once per run from the schema script
+// Fresh databases for the tests and benchmarks: a template is made once per run from the schema script
 // (through the same CMake script the build uses); each test gets its own copy in a
 // temporary folder. The database beside the executable is never touched.
 #include <QString>
 
+#include <QSqlDatabase>
+
 namespace TestDatabase {
+// Makes a database at path from the schema script, as the build does; false on failure.
+bool Create(const QString &path);
+// An open connection with the program's parameters, under the given connection name.
+QSqlDatabase Connect(const QString &path, const QString &name);
 // Path of a new database copy (a new file on every call).
 QString FreshCopy();
 // Runs a statement outside any data module (own connection, committed).
