@@ -376,10 +376,17 @@ void Tdm_Afa::PrepareReportStore(int mode)
         tbl_Afa_Report->Open();
         ReportRowCounter = 0;
     } else if (mode == 1) {
-        tbl_Afa_Report->Close();
-        tbl_Afa_Report->IndexName = QStringLiteral("Afa_Report_Index");
-        tbl_Afa_Report->Open();
-        tbl_Afa_Report->First();
+        if (m_reportBatch && tbl_Afa_Report->Active() &&
+            tbl_Afa_Report->State() == TStoreState::Browse) {
+            // Opened empty in this batch and every row posted through it: the store holds
+            // the table's rows, so sorting them gives what reading them again would.
+            tbl_Afa_Report->SortByIndex(QStringLiteral("Afa_Report_Index"));
+        } else {
+            tbl_Afa_Report->Close();
+            tbl_Afa_Report->IndexName = QStringLiteral("Afa_Report_Index");
+            tbl_Afa_Report->Open();
+            tbl_Afa_Report->First();
+        }
         if (m_reportBatch)
             CommitReportBatch();
     }

@@ -177,19 +177,64 @@ QString TRecordStore::SelectText() const
     if (IndexName.isEmpty())
         return text;
     // Read in the order of the named index; the plan makes the database insist on it.
-    QSqlQuery segments(Database->Database());
-    segments.prepare(QStringLiteral(
-        "SELECT RDB$FIELD_NAME FROM RDB$INDEX_SEGMENTS WHERE RDB$INDEX_NAME = :NAME "
-        "ORDER BY RDB$FIELD_POSITION"));
-    segments.bindValue(QStringLiteral(":NAME"), IndexName.toUpper());
-    QStringList columns;
-    if (segments.exec())
-        while (segments.next())
-            columns << segments.value(0).toString().trimmed();
-    if (columns.isEmpty())
-        throw EDatabaseError(QStringLiteral("Der Index „%1“ fehlt in der Datenbank.").arg(IndexName.toUpper()));
     return text + QStringLiteral(" PLAN (%1 ORDER %2) ORDER BY %3")
-                      .arg(TableName, IndexName.toUpper(), columns.join(QStringLiteral(", ")));
+                      .arg(TableName, IndexName.toUpper(), IndexColumns(IndexName).join(QStringLiteral(", ")));
+}
+
+QStringList TRecordStore::IndexColumns(const QString &indexName) const
+{
+    QStringList columns;
+    if (Database) {
+        QSqlQuery segments(Database->Database());
+        segments.prepare(QStringLiteral(
+            "SELECT RDB$FIELD_NAME FROM RDB$INDEX_SEGMENTS WHERE RDB$INDEX_NAME = :NAME "
+            "ORDER BY RDB$FIELD_POSITION"));
+        segments.bindValue(QStringLiteral(":NAME"), indexName.toUpper());
+        if (segments.exec())
+            while (segments.next())
+                columns << segments.value(0).toString().trimmed();
+    }
+    if (columns.isEmpty())
+        throw EDatabaseError(QStringLiteral("Der Index „%1“ fehlt in der Datenbank.").arg(indexName.toUpper()));
+    return columns;
+}
+
+void TRecordStore::SortByIndex(const QString &indexName)
+{
+    CheckActive();
+    CheckBrowseMode();
+    QVector<int> keySlots;
+    for (const QString &column : IndexColumns(indexName)) {
+        TStoreField *field = FindField(column);
+        if (!field || field->m_slot < 0)
+            throw EDatabaseError(QStringLiteral("%1: Feld „%2“ nicht gefunden.").arg(objectName(), column));
+        keySlots << field->m_slot;
+    }
+    // Ascending as the index: empty values first, then numbers, date-times and texts by value.
+    const auto less = [&keySlots](const TRow &a, const TRow &b) {
+        for (int slot : keySlots) {
+            const QVariant &x = a[slot];
+            const QVariant &y = b[slot];
+            if (x.isNull() || y.isNull()) {
+                if (x.isNull() != y.isNull())
+                    return x.isNull();
+                continue;
+            }
+            const QPartialOrdering order = QVariant::compare(x, y);
+            if (order == QPartialOrdering::Less)
+                return true;
+            if (order == QPartialOrdering::Greater)
+                return false;
+        }
+        return false;
+    };
+    std::stable_sort(m_rows.begin(), m_rows.end(), less);
+    IndexName = indexName;
+    m_recNo = m_rows.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rows.isEmpty();
+    DisplayAll();
+    NotifyDetails();
 }
 
 void TRecordStore::BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow) const

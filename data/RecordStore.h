@@ -94,6 +94,9 @@ public:
     void Open();
     void Close();
     void Refresh(); // re-reads the rows and stays on the same ID where it can
+    // Puts the rows held in the order of the named index (as reopening with IndexName set
+    // would read them, when the store holds exactly the table's rows) and goes to the first.
+    void SortByIndex(const QString &indexName);
 
     bool IsEmpty() const override;
     int RecordCount() const;
@@ -170,6 +173,8 @@ private:
     void SyncDetail() const;
     void ReadRows();
     QString SelectText() const;
+    // Columns of a database index in their order; raises EDatabaseError when there is none.
+    QStringList IndexColumns(const QString &indexName) const;
     void BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow) const;
     QVariant ReadValue(const TStoreField *field) const;
     void WriteValue(TStoreField *field, const QVariant &value);

@@ -98,6 +98,8 @@ void TAfaEvaluation::Evaluate()
     };
     Assets.DisableControls();
     try {
+        if (BeforeWalk)
+            BeforeWalk();
         int done = 0;
         for (Assets.First(); !Assets.Eof(); Assets.Next()) {
             if (AcceptAsset())

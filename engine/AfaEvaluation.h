@@ -41,6 +41,8 @@ public:
     // Writes the headline into the text preview or the report request; may throw, which
     // stops the run before the report rows are touched.
     std::function<void()> HeadlineStep;
+    // Called once right before the walk over the assets (after the headline step).
+    std::function<void()> BeforeWalk;
     // Assets done, assets in all; called after every asset of the walk.
     std::function<void(int done, int total)> Progress;
 

@@ -5,10 +5,11 @@
 
 TEvaluationSession::TEvaluationSession(Tdm_Afa &dm,
                                        std::function<QString(const QString &)> readSetting)
-    : Assets(*dm.qry_Afa_Erfassung), ReportRows(dm), Rows(&Preview),
+    : Assets(*dm.qry_Afa_Erfassung), Movements(dm, Assets), ReportRows(dm), Rows(&Preview),
       Evaluation(Engine, Filter, Assets, ReportRows)
 {
-    Engine.Movements = dm.qry_Afa_ZuAbgang;
+    Engine.Movements = &Movements;
+    Evaluation.BeforeWalk = [this] { Movements.Load(); };
     TextPreviewDocument::Prepare(&Preview);
     Evaluation.Report = &Report;
     Evaluation.RowInfoList = &Rows;

@@ -4,6 +4,7 @@
 #include "AfaEvaluation.h"
 #include "AssetStoreCursor.h"
 #include "HeadlineCommand.h"
+#include "MovementTable.h"
 #include "ReportRowWriter.h"
 #include "RowInfoList.h"
 
@@ -22,6 +23,7 @@ public:
     TAfABerechnung Engine;
     TAfaFilter Filter;
     TAssetStoreCursor Assets;
+    TMovementTable Movements; // the engine's movements during a walk
     TReportRowWriter ReportRows;
     TReportRequest Report;
     QTextDocument Preview;

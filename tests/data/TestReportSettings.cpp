@@ -85,6 +85,50 @@ void TestReportSettings::reportBatchIsOneTransaction()
     QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 1);
 }
 
+// Rows of a batch are put in index order in memory; the result must equal reading the table
+// again: empty account first, every column and type as the database gives it.
+void TestReportSettings::batchRowsSortedAsReadAgain()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dumpStore = [](TRecordStore *r) {
+        QStringList lines;
+        for (r->First(); !r->Eof(); r->Next()) {
+            QStringList values;
+            for (int i = 0; i < r->FieldCount(); ++i) {
+                const QVariant v = r->Fields(i)->Value();
+                values << QStringLiteral("%1:%2").arg(v.typeName(), v.isNull() ? QStringLiteral("NULL")
+                                                                               : v.toString());
+            }
+            lines << values.join(u'|');
+        }
+        return lines;
+    };
+    QStringList sorted;
+    {
+        auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
+        dm->BeginReportBatch();
+        dm->PrepareReportStore(0);
+        AddRow(*dm, 2, 7, 2021);
+        AddRow(*dm, 1, 9, 2020);
+        TRecordStore *r = dm->ReportStore();
+        r->Append(); // no account, no date
+        r->FieldByName(QStringLiteral("Id"))->SetAsInteger(dm->NextReportRowId());
+        r->FieldByName(QStringLiteral("Afa_Erfassung_ID"))->SetAsInteger(4);
+        r->FieldByName(QStringLiteral("Bezeichnung"))->SetAsString(QStringLiteral("Größe; \"x\""));
+        r->FieldByName(QStringLiteral("AFA"))->SetValue(2584.6153846153848);
+        r->Post();
+        AddRow(*dm, 1, 9, 2019);
+        dm->PrepareReportStore(1);
+        QCOMPARE(r->RecNo(), 0);
+        QCOMPARE(r->FieldByName(QStringLiteral("ID"))->AsInteger(), 3);
+        sorted = dumpStore(r);
+    }
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
+    dm->PrepareReportStore(1); // no batch: read from the table
+    QCOMPARE(dumpStore(dm->ReportStore()), sorted);
+    QCOMPARE(sorted.size(), 4);
+}
+
 void TestReportSettings::reportStoreNeedsItsIndex()
 {
     const QString path = TestDatabase::FreshCopy();

@@ -8,6 +8,7 @@ class TestReportSettings : public QObject
 private slots:
     void reportRowsReadInIndexOrder();
     void reportBatchIsOneTransaction();
+    void batchRowsSortedAsReadAgain();
     void reportStoreNeedsItsIndex();
     void inMemoryReportSetStaysClosed();
     void settingRowCreatedOnFirstRead();

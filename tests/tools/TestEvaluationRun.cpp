@@ -269,6 +269,72 @@ void TestEvaluationRun::ownMovementsWhileAnotherAssetIsCurrent()
     QVERIFY(!f.dm->qry_Afa_Erfassung->ControlsDisabled());
 }
 
+// The movements read in one go give each asset the rows, order and values its detail
+// read gives, and stand on the first one whenever the asset moved.
+void TestEvaluationRun::movementTableMatchesDetailStore()
+{
+    EvaluationFixture f;
+    for (int id = 1; id <= 3; ++id)
+        f.AddAsset(Example(id));
+    f.AddMovement(5, 1, QDate(2026, 6, 30), 600);
+    f.AddMovement(2, 3, QDate(2025, 1, 1), 999);
+    f.AddMovement(9, 1, QDate(2024, 2, 1), 0.1);
+    f.AddMovement(4, 1, QDate(2026, 1, 1), 7);
+    f.Sql(QStringLiteral("DELETE FROM AFA_ZUABGANG WHERE ID = 9"));
+    f.AddMovement(8, 1, QDate(2027, 1, 1), 8);
+    f.Open();
+    TMovementTable &table = f.session->Movements;
+    TRecordStore *assets = f.dm->qry_Afa_Erfassung;
+    TRecordStore *detail = f.dm->qry_Afa_ZuAbgang;
+    auto rowsOf = [](TRecordCursor &c) {
+        QStringList rows;
+        for (c.First(); !c.Eof(); c.Next())
+            rows << QStringLiteral("%1 %2 %3")
+                        .arg(c.CurrentId().toInt())
+                        .arg(c.FieldValue(QStringLiteral("Datum")).toDateTime().toString(Qt::ISODate))
+                        .arg(c.FieldValue(QStringLiteral("Zugang")).toDouble(), 0, 'g', 17);
+        return rows;
+    };
+    QList<int> counts;
+    for (assets->First(); !assets->Eof(); assets->Next()) {
+        QCOMPARE(rowsOf(table), rowsOf(*detail));
+        counts << int(rowsOf(table).size());
+    }
+    QCOMPARE(counts, (QList<int>{3, 0, 1}));
+    QVERIFY(assets->LocateId(1));
+    table.First();
+    table.Next();
+    QVERIFY(table.LocateId(8));
+    QVERIFY(!table.LocateId(2)); // another asset's movement
+    QCOMPARE(table.CurrentId().toInt(), 8);
+    QVERIFY(assets->LocateId(3));
+    QCOMPARE(table.CurrentId().toInt(), 2);
+    QVERIFY(assets->LocateId(2));
+    QVERIFY(table.IsEmpty());
+    QVERIFY(table.CurrentId().isNull());
+    QVERIFY(table.FieldValue(QStringLiteral("Zugang")).isNull());
+}
+
+// A movement entered between two evaluations counts in the second.
+void TestEvaluationRun::movementsReadAgainForEveryWalk()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example(1));
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.Evaluate(TargetPrint);
+    QCOMPARE(f.ReportRows()[0]["ZUGANG"].toDouble(), 0.0);
+    TRecordStore *detail = f.dm->qry_Afa_ZuAbgang;
+    detail->Append();
+    detail->FieldByName(QStringLiteral("DATUM"))->SetValue(QDateTime(QDate(2026, 6, 30), QTime()));
+    detail->FieldByName(QStringLiteral("ZUGANG"))->SetValue(600.0);
+    detail->FieldByName(QStringLiteral("AFA_ERFASSUNG_ID"))->SetValue(1);
+    detail->FieldByName(QStringLiteral("AKTIV"))->SetValue(1);
+    detail->Post();
+    f.Evaluate(TargetPrint);
+    QCOMPARE(f.ReportRows()[0]["ZUGANG"].toDouble(), 600.0);
+}
+
 void TestEvaluationRun::cursorBackAfterError()
 {
     EvaluationFixture f;

@@ -14,6 +14,8 @@ private slots:
     void staleKindCodeOfTheStore();
     void emptiedPercentTakesHighestRate();
     void ownMovementsWhileAnotherAssetIsCurrent();
+    void movementTableMatchesDetailStore();
+    void movementsReadAgainForEveryWalk();
     void cursorBackAfterError();
     void invalidFiscalYearStopsBeforeClearing();
     void rowsNumberedPerEvaluationInIndexOrder();

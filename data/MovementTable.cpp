@@ -1,0 +1,123 @@
+#include "MovementTable.h"
+
+#include "DMod_Afa.h"
+#include "DatabaseError.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+// The detail store's rows for all assets at once. A natural scan returns them in storage
+// order, the order in which each asset's own detail read returns its rows.
+const char *const SelectAll = "Select * from Afa_Zuabgang Where Afa_Erfassung_Id Is Not Null";
+} // namespace
+
+void TMovementTable::Load()
+{
+    Clear();
+    DataModule.IBDatabase->Open();
+    QSqlQuery query(DataModule.IBDatabase->Database());
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromLatin1(SelectAll))) {
+        const QString text = query.lastError().text();
+        throw EDatabaseError(
+            QStringLiteral("Die Zu- und Abgänge können nicht gelesen werden: %1").arg(text), text);
+    }
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i)
+        m_columns << record.fieldName(i).toUpper();
+    m_idColumn = int(m_columns.indexOf(QStringLiteral("ID")));
+    const int assetColumn = int(m_columns.indexOf(QStringLiteral("AFA_ERFASSUNG_ID")));
+    const int count = record.count();
+    while (query.next()) {
+        TRow row(count);
+        for (int i = 0; i < count; ++i)
+            row[i] = query.value(i);
+        m_byAsset[row[assetColumn].toInt()].append(std::move(row));
+    }
+    m_loaded = true;
+}
+
+void TMovementTable::Clear()
+{
+    m_loaded = false;
+    m_columns.clear();
+    m_idColumn = -1;
+    m_byAsset.clear();
+    m_asset = QVariant();
+    m_rows = nullptr;
+    m_pos = 0;
+}
+
+const QVector<TMovementTable::TRow> &TMovementTable::Rows() const
+{
+    static const QVector<TRow> none;
+    if (!m_loaded)
+        const_cast<TMovementTable *>(this)->Load();
+    const QVariant asset = Assets.CurrentId();
+    if (!m_rows || asset != m_asset) {
+        // Another asset: stand on its first movement, as the detail store does.
+        m_asset = asset;
+        const auto it = asset.isNull() ? m_byAsset.cend() : m_byAsset.constFind(asset.toInt());
+        m_rows = it == m_byAsset.cend() ? &none : &it.value();
+        const_cast<TMovementTable *>(this)->m_pos = 0;
+    }
+    return *m_rows;
+}
+
+const TMovementTable::TRow *TMovementTable::CurrentRow() const
+{
+    const QVector<TRow> &rows = Rows();
+    return m_pos < rows.size() ? &rows[m_pos] : nullptr;
+}
+
+bool TMovementTable::IsEmpty() const { return Rows().isEmpty(); }
+
+void TMovementTable::First()
+{
+    Rows();
+    m_pos = 0;
+}
+
+void TMovementTable::Next()
+{
+    if (m_pos < Rows().size())
+        ++m_pos;
+}
+
+bool TMovementTable::Eof() const { return m_pos >= Rows().size(); }
+
+QVariant TMovementTable::CurrentId() const
+{
+    const TRow *row = CurrentRow();
+    if (!row && !Rows().isEmpty())
+        row = &Rows().last(); // past the end the store stays on its last row
+    return row && m_idColumn >= 0 ? row->at(m_idColumn) : QVariant();
+}
+
+bool TMovementTable::LocateId(const QVariant &id)
+{
+    const QVector<TRow> &rows = Rows();
+    if (m_idColumn < 0 || id.isNull())
+        return false;
+    for (int i = 0; i < rows.size(); ++i)
+        if (rows[i][m_idColumn] == id) {
+            m_pos = i;
+            return true;
+        }
+    return false;
+}
+
+QVariant TMovementTable::FieldValue(const QString &name) const
+{
+    const TRow *row = CurrentRow();
+    if (!row && !Rows().isEmpty())
+        row = &Rows().last();
+    if (!row)
+        return {};
+    const int column = int(m_columns.indexOf(name.toUpper()));
+    if (column < 0)
+        throw EDatabaseError(QStringLiteral("Zu- und Abgänge: Feld „%1“ nicht gefunden.").arg(name));
+    return row->at(column);
+}

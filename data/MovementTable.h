@@ -1,0 +1,50 @@
+#pragma once
+// The movements of every asset, read in one statement before a walk over the assets and
+// served as the movements of the asset the asset cursor stands on. Saves one detail read
+// per asset; the rows are those the detail store would read, in the same order.
+#include "AssetCursor.h"
+#include "MovementCursor.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QVector>
+
+class Tdm_Afa;
+
+class TMovementTable : public TMovementCursor
+{
+public:
+    TMovementTable(Tdm_Afa &dm, const TAssetCursor &assets) : DataModule(dm), Assets(assets) {}
+
+    // Reads all movements (again); raises EDatabaseError when they cannot be read.
+    void Load();
+    // Forgets the rows; the next use reads them again.
+    void Clear();
+    bool Loaded() const { return m_loaded; }
+
+    bool IsEmpty() const override;
+    void First() override;
+    void Next() override;
+    bool Eof() const override;
+    QVariant CurrentId() const override;
+    bool LocateId(const QVariant &id) override;
+    QVariant FieldValue(const QString &name) const override;
+    void DisableControls() override {}
+    void EnableControls() override {}
+
+private:
+    using TRow = QVector<QVariant>;
+    const QVector<TRow> &Rows() const; // the current asset's rows
+    const TRow *CurrentRow() const;
+
+    Tdm_Afa &DataModule;
+    const TAssetCursor &Assets;
+    bool m_loaded = false;
+    QStringList m_columns; // upper case, select order
+    int m_idColumn = -1;
+    QHash<int, QVector<TRow>> m_byAsset;
+    // Position: the asset it belongs to and the row index there.
+    mutable QVariant m_asset;
+    mutable const QVector<TRow> *m_rows = nullptr;
+    int m_pos = 0;
+};
