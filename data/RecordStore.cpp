@@ -237,11 +237,26 @@ void TRecordStore::SortByIndex(const QString &indexName)
     NotifyDetails();
 }
 
+const TRecordStore::TBindPlan &TRecordStore::BindPlan(const QString &sql) const
+{
+    auto it = m_bindPlans.constFind(sql);
+    if (it == m_bindPlans.cend()) {
+        TBindPlan plan;
+        for (const QString &name : ParamNames(sql)) {
+            plan.Placeholders << u':' + name;
+            plan.UpperNames << name.toUpper();
+        }
+        it = m_bindPlans.insert(sql, plan);
+    }
+    return it.value();
+}
+
 void TRecordStore::BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow) const
 {
-    for (const QString &name : ParamNames(sql)) {
+    const TBindPlan &plan = BindPlan(sql);
+    for (qsizetype i = 0; i < plan.UpperNames.size(); ++i) {
         QVariant value;
-        const QString upper = name.toUpper();
+        const QString &upper = plan.UpperNames[i];
         if (oldRow && upper.startsWith(QStringLiteral("OLD_"))) {
             if (TStoreField *f = FindField(upper.mid(4)); f && f->m_slot >= 0)
                 value = (*oldRow)[f->m_slot];
@@ -256,7 +271,7 @@ void TRecordStore::BindParams(QSqlQuery &query, const QString &sql, const TRow *
             if (value.isNull())
                 value = f->Coerce(QVariant());
         }
-        query.bindValue(u':' + name, value);
+        query.bindValue(plan.Placeholders[i], value);
     }
 }
 
@@ -805,14 +820,8 @@ void TRecordStore::Post()
             throw EDatabaseError(QStringLiteral("Das Feld „%1“ muss einen Wert haben.").arg(field->Label()));
     if (Database && (!SQL.isEmpty() || !TableName.isEmpty())) {
         QString sql = m_state == TStoreState::Insert ? UpdateObject.InsertSQL : UpdateObject.ModifySQL;
-        if (sql.isEmpty() && m_state == TStoreState::Insert && !TableName.isEmpty()) {
-            QStringList columns;
-            for (const auto &field : m_fields)
-                if (field->m_slot >= 0 && !field->ReadOnly)
-                    columns << field->FieldName;
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (:%3)")
-                      .arg(TableName, columns.join(QStringLiteral(", ")), columns.join(QStringLiteral(", :")));
-        }
+        if (sql.isEmpty() && m_state == TStoreState::Insert && !TableName.isEmpty())
+            sql = TableInsertText();
         if (sql.isEmpty())
             throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht geändert werden.").arg(objectName()));
         RunWrite(sql, m_state == TStoreState::Edit ? &m_original : &m_rows[m_recNo], QStringLiteral("post"));
@@ -826,6 +835,22 @@ void TRecordStore::Post()
     NotifyDetails();
     if (AfterPost)
         AfterPost(this);
+}
+
+QString TRecordStore::TableInsertText() const
+{
+    QStringList columns;
+    for (const auto &field : m_fields)
+        if (field->m_slot >= 0 && !field->ReadOnly)
+            columns << field->FieldName;
+    const QString key = TableName + u'\n' + columns.join(u',');
+    if (m_tableInsertKey != key) {
+        m_tableInsertKey = key;
+        m_tableInsertText = QStringLiteral("INSERT INTO %1 (%2) VALUES (:%3)")
+                                .arg(TableName, columns.join(QStringLiteral(", ")),
+                                     columns.join(QStringLiteral(", :")));
+    }
+    return m_tableInsertText;
 }
 
 void TRecordStore::Cancel()

@@ -186,6 +186,14 @@ private:
     void DisplayAll();
     void DisplayState();
     void RunWrite(const QString &sql, const TRow *oldRow, const QString &operation);
+    // Parameters of a statement, parsed once per statement text.
+    struct TBindPlan
+    {
+        QStringList Placeholders; // ":Name" as written
+        QStringList UpperNames;
+    };
+    const TBindPlan &BindPlan(const QString &sql) const;
+    QString TableInsertText() const; // INSERT for TableName without an InsertSQL
 
     std::vector<std::unique_ptr<TStoreField>> m_fields;
     QHash<QString, TStoreField *> m_byName; // upper-case names
@@ -214,6 +222,9 @@ private:
     // Prepared write statements by their text, kept within one transaction.
     QHash<QString, std::shared_ptr<QSqlQuery>> m_writeQueries;
     int m_writeGeneration = -1;
+    mutable QHash<QString, TBindPlan> m_bindPlans;
+    mutable QString m_tableInsertKey;
+    mutable QString m_tableInsertText;
     QString m_selectText;
     int m_selectGeneration = -1;
 };
