@@ -69,7 +69,10 @@ const QVector<TMovementTable::TRow> &TMovementTable::Rows() const
 const TMovementTable::TRow *TMovementTable::CurrentRow() const
 {
     const QVector<TRow> &rows = Rows();
-    return m_pos < rows.size() ? &rows[m_pos] : nullptr;
+    if (rows.isEmpty())
+        return nullptr;
+    // Past the end the cursor stays on the last row, as the store does.
+    return m_pos < rows.size() ? &rows[m_pos] : &rows.last();
 }
 
 bool TMovementTable::IsEmpty() const { return Rows().isEmpty(); }
@@ -91,8 +94,6 @@ bool TMovementTable::Eof() const { return m_pos >= Rows().size(); }
 QVariant TMovementTable::CurrentId() const
 {
     const TRow *row = CurrentRow();
-    if (!row && !Rows().isEmpty())
-        row = &Rows().last(); // past the end the store stays on its last row
     return row && m_idColumn >= 0 ? row->at(m_idColumn) : QVariant();
 }
 
@@ -112,8 +113,6 @@ bool TMovementTable::LocateId(const QVariant &id)
 QVariant TMovementTable::FieldValue(const QString &name) const
 {
     const TRow *row = CurrentRow();
-    if (!row && !Rows().isEmpty())
-        row = &Rows().last();
     if (!row)
         return {};
     const int column = int(m_columns.indexOf(name.toUpper()));

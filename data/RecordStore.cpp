@@ -282,7 +282,7 @@ void TRecordStore::ReadRows()
     const QString sql = SelectText();
     if (MasterSource) {
         m_detailKey.clear();
-        for (const QString &name : ParamNames(sql))
+        for (const QString &name : BindPlan(sql).UpperNames)
             if (TStoreField *mf = MasterSource->FindField(name))
                 m_detailKey << (MasterSource->Active() && MasterSource->m_recNo >= 0 ? mf->Value()
                                                                                    : QVariant());
@@ -427,7 +427,7 @@ void TRecordStore::NotifyDetails()
         if (!detail->Active() || detail->MasterSource != this)
             continue;
         QVariantList key;
-        for (const QString &name : ParamNames(detail->SelectText()))
+        for (const QString &name : detail->BindPlan(detail->SelectText()).UpperNames)
             if (TStoreField *mf = FindField(name))
                 key << (Active() && m_recNo >= 0 ? mf->Value() : QVariant());
         bool same = !detail->m_detailStale && key.size() == detail->m_detailKey.size();
@@ -820,8 +820,14 @@ void TRecordStore::Post()
             throw EDatabaseError(QStringLiteral("Das Feld „%1“ muss einen Wert haben.").arg(field->Label()));
     if (Database && (!SQL.isEmpty() || !TableName.isEmpty())) {
         QString sql = m_state == TStoreState::Insert ? UpdateObject.InsertSQL : UpdateObject.ModifySQL;
-        if (sql.isEmpty() && m_state == TStoreState::Insert && !TableName.isEmpty())
-            sql = TableInsertText();
+        if (sql.isEmpty() && m_state == TStoreState::Insert && !TableName.isEmpty()) {
+            QStringList columns;
+            for (const auto &field : m_fields)
+                if (field->m_slot >= 0 && !field->ReadOnly)
+                    columns << field->FieldName;
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (:%3)")
+                      .arg(TableName, columns.join(QStringLiteral(", ")), columns.join(QStringLiteral(", :")));
+        }
         if (sql.isEmpty())
             throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht geändert werden.").arg(objectName()));
         RunWrite(sql, m_state == TStoreState::Edit ? &m_original : &m_rows[m_recNo], QStringLiteral("post"));
@@ -835,22 +841,6 @@ void TRecordStore::Post()
     NotifyDetails();
     if (AfterPost)
         AfterPost(this);
-}
-
-QString TRecordStore::TableInsertText() const
-{
-    QStringList columns;
-    for (const auto &field : m_fields)
-        if (field->m_slot >= 0 && !field->ReadOnly)
-            columns << field->FieldName;
-    const QString key = TableName + u'\n' + columns.join(u',');
-    if (m_tableInsertKey != key) {
-        m_tableInsertKey = key;
-        m_tableInsertText = QStringLiteral("INSERT INTO %1 (%2) VALUES (:%3)")
-                                .arg(TableName, columns.join(QStringLiteral(", ")),
-                                     columns.join(QStringLiteral(", :")));
-    }
-    return m_tableInsertText;
 }
 
 void TRecordStore::Cancel()

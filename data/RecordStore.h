@@ -193,7 +193,6 @@ private:
         QStringList UpperNames;
     };
     const TBindPlan &BindPlan(const QString &sql) const;
-    QString TableInsertText() const; // INSERT for TableName without an InsertSQL
 
     std::vector<std::unique_ptr<TStoreField>> m_fields;
     QHash<QString, TStoreField *> m_byName; // upper-case names
@@ -223,8 +222,6 @@ private:
     QHash<QString, std::shared_ptr<QSqlQuery>> m_writeQueries;
     int m_writeGeneration = -1;
     mutable QHash<QString, TBindPlan> m_bindPlans;
-    mutable QString m_tableInsertKey;
-    mutable QString m_tableInsertText;
     QString m_selectText;
     int m_selectGeneration = -1;
 };
