@@ -8,9 +8,11 @@
 #include <QSqlRecord>
 
 namespace {
-// The detail store's rows for all assets at once. A natural scan returns them in storage
-// order, the order in which each asset's own detail read returns its rows.
-const char *const SelectAll = "Select * from Afa_Zuabgang Where Afa_Erfassung_Id Is Not Null";
+// The detail store's rows for all assets at once, with the columns the depreciation engine
+// reads. A natural scan returns them in storage order, the order in which each asset's own
+// detail read returns its rows.
+const char *const SelectAll = "Select Id, Afa_Erfassung_Id, Datum, Zugang, Abgang from Afa_Zuabgang "
+                              "Where Afa_Erfassung_Id Is Not Null";
 } // namespace
 
 void TMovementTable::Load()
@@ -115,7 +117,10 @@ QVariant TMovementTable::FieldValue(const QString &name) const
     const TRow *row = CurrentRow();
     if (!row)
         return {};
-    const int column = int(m_columns.indexOf(name.toUpper()));
+    int column = -1;
+    for (int i = 0; i < m_columns.size() && column < 0; ++i)
+        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            column = i;
     if (column < 0)
         throw EDatabaseError(QStringLiteral("Zu- und Abgänge: Feld „%1“ nicht gefunden.").arg(name));
     return row->at(column);

@@ -10,6 +10,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 namespace {
 
 // Parameter names (":NAME") of a statement, in order, without duplicates; quoted text skipped.
@@ -148,6 +152,9 @@ QVariant TRecordStore::Param(const QString &name) const
 
 TStoreField *TRecordStore::FindField(const QString &name) const
 {
+    // Callers mostly pass the upper-case name already; spare the copy then.
+    if (TStoreField *field = m_byName.value(name, nullptr))
+        return field;
     return m_byName.value(name.toUpper(), nullptr);
 }
 
@@ -211,16 +218,70 @@ void TRecordStore::SortByIndex(const QString &indexName)
         keySlots << field->m_slot;
     }
     // Ascending as the index: empty values first, then numbers, date-times and texts by value.
-    const auto less = [&keySlots](const TRow &a, const TRow &b) {
-        for (int slot : keySlots) {
-            const QVariant &x = a[slot];
-            const QVariant &y = b[slot];
-            if (x.isNull() || y.isNull()) {
-                if (x.isNull() != y.isNull())
-                    return x.isNull();
+    // Each row's key is worked out once.
+    struct TKeyPart
+    {
+        enum { IsNull, IsNumber, IsText, IsOther } Kind = IsNull;
+        double Number = 0;
+        QString Text;
+        const QVariant *Value = nullptr;
+    };
+    const int parts = int(keySlots.size());
+    std::vector<TKeyPart> keys(size_t(m_rows.size()) * size_t(parts));
+    for (qsizetype r = 0; r < m_rows.size(); ++r)
+        for (int k = 0; k < parts; ++k) {
+            TKeyPart &part = keys[size_t(r) * parts + k];
+            const QVariant &value = m_rows[r][keySlots[k]];
+            part.Value = &value;
+            if (value.isNull())
+                continue;
+            switch (value.metaType().id()) {
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+            case QMetaType::Short:
+            case QMetaType::UInt:
+            case QMetaType::ULongLong:
+            case QMetaType::Double:
+            case QMetaType::Float:
+                part.Kind = TKeyPart::IsNumber;
+                part.Number = value.toDouble();
+                break;
+            case QMetaType::QDateTime: {
+                // The wall-clock value, as the database orders its time stamps.
+                const QDateTime dt = value.toDateTime();
+                part.Kind = TKeyPart::IsNumber;
+                part.Number = double(dt.date().toJulianDay()) * 86400000.0 +
+                              dt.time().msecsSinceStartOfDay();
+                break;
+            }
+            case QMetaType::QString:
+                part.Kind = TKeyPart::IsText;
+                part.Text = value.toString();
+                break;
+            default:
+                part.Kind = TKeyPart::IsOther;
+            }
+        }
+    const auto less = [&keys, parts](qsizetype a, qsizetype b) {
+        for (int k = 0; k < parts; ++k) {
+            const TKeyPart &x = keys[size_t(a) * parts + k];
+            const TKeyPart &y = keys[size_t(b) * parts + k];
+            if (x.Kind == TKeyPart::IsNull || y.Kind == TKeyPart::IsNull) {
+                if ((x.Kind == TKeyPart::IsNull) != (y.Kind == TKeyPart::IsNull))
+                    return x.Kind == TKeyPart::IsNull;
                 continue;
             }
-            const QPartialOrdering order = QVariant::compare(x, y);
+            QPartialOrdering order = QPartialOrdering::Unordered;
+            if (x.Kind == TKeyPart::IsNumber && y.Kind == TKeyPart::IsNumber)
+                order = x.Number < y.Number   ? QPartialOrdering::Less
+                        : y.Number < x.Number ? QPartialOrdering::Greater
+                                              : QPartialOrdering::Equivalent;
+            else if (x.Kind == TKeyPart::IsText && y.Kind == TKeyPart::IsText)
+                order = x.Text < y.Text   ? QPartialOrdering::Less
+                        : y.Text < x.Text ? QPartialOrdering::Greater
+                                          : QPartialOrdering::Equivalent;
+            else
+                order = QVariant::compare(*x.Value, *y.Value);
             if (order == QPartialOrdering::Less)
                 return true;
             if (order == QPartialOrdering::Greater)
@@ -228,7 +289,20 @@ void TRecordStore::SortByIndex(const QString &indexName)
         }
         return false;
     };
-    std::stable_sort(m_rows.begin(), m_rows.end(), less);
+    // Rows written in index order, the usual case, need no moving.
+    bool sorted = true;
+    for (qsizetype r = 1; sorted && r < m_rows.size(); ++r)
+        sorted = !less(r, r - 1);
+    if (!sorted) {
+        std::vector<qsizetype> order(size_t(m_rows.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), less);
+        decltype(m_rows) rows;
+        rows.reserve(m_rows.size());
+        for (qsizetype r : order)
+            rows.append(std::move(m_rows[r]));
+        m_rows = std::move(rows);
+    }
     IndexName = indexName;
     m_recNo = m_rows.isEmpty() ? -1 : 0;
     m_bof = true;
@@ -705,6 +779,7 @@ void TRecordStore::StartRow(int position)
 {
     m_insertFrom = m_recNo;
     TRow row;
+    row.reserve(qsizetype(m_fields.size()));
     for (const auto &field : m_fields)
         if (field->m_slot >= 0)
             row << field->Coerce(QVariant());
@@ -820,14 +895,8 @@ void TRecordStore::Post()
             throw EDatabaseError(QStringLiteral("Das Feld „%1“ muss einen Wert haben.").arg(field->Label()));
     if (Database && (!SQL.isEmpty() || !TableName.isEmpty())) {
         QString sql = m_state == TStoreState::Insert ? UpdateObject.InsertSQL : UpdateObject.ModifySQL;
-        if (sql.isEmpty() && m_state == TStoreState::Insert && !TableName.isEmpty()) {
-            QStringList columns;
-            for (const auto &field : m_fields)
-                if (field->m_slot >= 0 && !field->ReadOnly)
-                    columns << field->FieldName;
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (:%3)")
-                      .arg(TableName, columns.join(QStringLiteral(", ")), columns.join(QStringLiteral(", :")));
-        }
+        if (sql.isEmpty() && m_state == TStoreState::Insert && !TableName.isEmpty())
+            sql = TableInsertText();
         if (sql.isEmpty())
             throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht geändert werden.").arg(objectName()));
         RunWrite(sql, m_state == TStoreState::Edit ? &m_original : &m_rows[m_recNo], QStringLiteral("post"));
@@ -841,6 +910,32 @@ void TRecordStore::Post()
     NotifyDetails();
     if (AfterPost)
         AfterPost(this);
+}
+
+QString TRecordStore::TableInsertText() const
+{
+    // Built again only when the table or its writable columns changed since the last post.
+    bool same = m_insertTable == TableName;
+    qsizetype n = 0;
+    for (const auto &field : m_fields) {
+        if (!same)
+            break;
+        if (field->m_slot < 0 || field->ReadOnly)
+            continue;
+        same = n < m_insertColumns.size() && m_insertColumns[n] == field->FieldName;
+        ++n;
+    }
+    if (same && n == m_insertColumns.size() && !m_insertText.isEmpty())
+        return m_insertText;
+    m_insertTable = TableName;
+    m_insertColumns.clear();
+    for (const auto &field : m_fields)
+        if (field->m_slot >= 0 && !field->ReadOnly)
+            m_insertColumns << field->FieldName;
+    m_insertText = QStringLiteral("INSERT INTO %1 (%2) VALUES (:%3)")
+                       .arg(TableName, m_insertColumns.join(QStringLiteral(", ")),
+                            m_insertColumns.join(QStringLiteral(", :")));
+    return m_insertText;
 }
 
 void TRecordStore::Cancel()

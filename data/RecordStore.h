@@ -193,10 +193,14 @@ private:
         QStringList UpperNames;
     };
     const TBindPlan &BindPlan(const QString &sql) const;
+    QString TableInsertText() const; // insert statement over the writable table columns
 
     std::vector<std::unique_ptr<TStoreField>> m_fields;
     QHash<QString, TStoreField *> m_byName; // upper-case names
     bool m_autoFields = false;
+    mutable QString m_insertTable;
+    mutable QStringList m_insertColumns;
+    mutable QString m_insertText;
     QHash<QString, QVariant> m_params;
     std::vector<TRecordStore *> m_details;
 

@@ -25,34 +25,34 @@ bool TReportRowWriter::HasRowOfAsset(int assetId) const
 void TReportRowWriter::AppendRow(const TAfaReportRow &row)
 {
     TRecordStore *store = DataModule.ReportStore();
-    auto set = [store](const char *name, const QVariant &value) {
-        store->FieldByName(QString::fromLatin1(name))->SetValue(value);
+    auto set = [store](const QString &name, const QVariant &value) {
+        store->FieldByName(name)->SetValue(value);
     };
     auto optionalDate = [](const std::optional<TDateTime> &date) {
         return date ? QVariant(DateSerial::ToQDateTime(*date)) : QVariant();
     };
     store->Append();
-    set("ID", row.Id);
-    set("AFA_ERFASSUNG_ID", row.Afa_Erfassung_ID);
-    set("INVENTARNR", row.InventarNr);
-    set("BEZEICHNUNG", row.Bezeichnung);
-    set("ANSCHAFFUNGSDATUM", optionalDate(row.AnschaffungsDatum));
-    set("ABSCHREIBUNGSDATUM", optionalDate(row.AbschreibungsDatum));
-    set("KOSTEN", row.Kosten);
-    set("NUTZUNGSDAUER", row.NutzungsDauer);
-    set("AFA_KONTEN_ID", row.Afa_Konten_ID ? QVariant(*row.Afa_Konten_ID) : QVariant());
-    set("AFA_KONTEN_NR", row.Afa_Konten_Nr);
-    set("AFA_KONTEN_BEZEICHNUNG", row.Afa_Konten_Bezeichnung);
-    set("RND", row.RND);
-    set("AFA", row.AFA);
-    set("RESTBETRAGBEGIN", row.RestBetragBegin);
-    set("RESTBETRAG", row.RestBetrag);
-    set("DATUMBEGINN", row.DatumBeginn);
-    set("DATUMENDE", row.DatumEnde);
-    set("DATUM", DateSerial::ToQDateTime(row.Datum));
-    set("ABSCHREIBUNGSINFO", row.AbschreibungsInfo);
-    set("ZUGANG", row.Zugang);
-    set("ABGANG", row.Abgang);
+    set(QStringLiteral("ID"), row.Id);
+    set(QStringLiteral("AFA_ERFASSUNG_ID"), row.Afa_Erfassung_ID);
+    set(QStringLiteral("INVENTARNR"), row.InventarNr);
+    set(QStringLiteral("BEZEICHNUNG"), row.Bezeichnung);
+    set(QStringLiteral("ANSCHAFFUNGSDATUM"), optionalDate(row.AnschaffungsDatum));
+    set(QStringLiteral("ABSCHREIBUNGSDATUM"), optionalDate(row.AbschreibungsDatum));
+    set(QStringLiteral("KOSTEN"), row.Kosten);
+    set(QStringLiteral("NUTZUNGSDAUER"), row.NutzungsDauer);
+    set(QStringLiteral("AFA_KONTEN_ID"), row.Afa_Konten_ID ? QVariant(*row.Afa_Konten_ID) : QVariant());
+    set(QStringLiteral("AFA_KONTEN_NR"), row.Afa_Konten_Nr);
+    set(QStringLiteral("AFA_KONTEN_BEZEICHNUNG"), row.Afa_Konten_Bezeichnung);
+    set(QStringLiteral("RND"), row.RND);
+    set(QStringLiteral("AFA"), row.AFA);
+    set(QStringLiteral("RESTBETRAGBEGIN"), row.RestBetragBegin);
+    set(QStringLiteral("RESTBETRAG"), row.RestBetrag);
+    set(QStringLiteral("DATUMBEGINN"), row.DatumBeginn);
+    set(QStringLiteral("DATUMENDE"), row.DatumEnde);
+    set(QStringLiteral("DATUM"), DateSerial::ToQDateTime(row.Datum));
+    set(QStringLiteral("ABSCHREIBUNGSINFO"), row.AbschreibungsInfo);
+    set(QStringLiteral("ZUGANG"), row.Zugang);
+    set(QStringLiteral("ABGANG"), row.Abgang);
     store->Post();
     AssetsWritten.insert(row.Afa_Erfassung_ID);
 }

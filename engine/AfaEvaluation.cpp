@@ -113,8 +113,14 @@ void TAfaEvaluation::Evaluate()
         throw;
     }
     restore();
+    // Ordering the rows comes first: within the batch they are sorted in memory.
+    try {
+        ReportStore.PrepareReportStore(1);
+    } catch (...) {
+        ReportStore.FinishReportRows();
+        throw;
+    }
     ReportStore.FinishReportRows();
-    ReportStore.PrepareReportStore(1);
 }
 
 void TAfaEvaluation::ReadSettings()
@@ -255,8 +261,8 @@ void TAfaEvaluation::WriteReportRow()
     const QVariant account = Field(QStringLiteral("AFA_KONTEN_ID"));
     if (!account.isNull())
         row.Afa_Konten_ID = account.toInt();
-    row.Afa_Konten_Nr = Field(QStringLiteral("Lu_Afa_Konten_Nr")).toString();
-    row.Afa_Konten_Bezeichnung = Field(QStringLiteral("Lu_Afa_Konten_Bezeichnung")).toString();
+    row.Afa_Konten_Nr = Field(QStringLiteral("LU_AFA_KONTEN_NR")).toString();
+    row.Afa_Konten_Bezeichnung = Field(QStringLiteral("LU_AFA_KONTEN_BEZEICHNUNG")).toString();
     const QVariant date = Field(Field(QStringLiteral("USE_ABSCHRDATUM")).toInt() == 0
                                     ? QStringLiteral("ANSCHAFFUNGSDATUM")
                                     : QStringLiteral("ABSCHREIBUNGSDATUM"));
@@ -321,7 +327,7 @@ void TAfaEvaluation::WriteAssetHeader()
             DateSerial::FromVariant(Field(QStringLiteral("ANSCHAFFUNGSDATUM")))),
         GermanFormat::FormatAmount(Field(QStringLiteral("KOSTEN")).toDouble()),
         Field(QStringLiteral("NUTZUNGSDAUER")).toString(),
-        Field(QStringLiteral("Lu_Afa_Konten_Bezeichnung")).toString());
+        Field(QStringLiteral("LU_AFA_KONTEN_BEZEICHNUNG")).toString());
     RowInfoList->Clear();
     RowInfoList->AddPiece(text, Black);
     RowInfoList->Flush();

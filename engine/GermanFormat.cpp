@@ -114,7 +114,16 @@ QString FormatFloat(const QString &pattern, double value)
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 
-    NumberPattern p = ParsePattern(pattern);
+    // The same few patterns come again and again; parse each once per thread.
+    thread_local bool parsed = false;
+    thread_local QString lastPattern;
+    thread_local NumberPattern lastParsed;
+    if (!parsed || lastPattern != pattern) {
+        lastParsed = ParsePattern(pattern);
+        lastPattern = pattern;
+        parsed = true;
+    }
+    const NumberPattern &p = lastParsed;
     bool negative = std::signbit(value);
 
     // 15 significant digits: d.dddddddddddddde±x
@@ -230,7 +239,12 @@ QString FormatDateTime(const QString &pattern, TDateTime value)
     int year, month, day, hour, minute, second, msec;
     DateSerial::DecodeDate(value, year, month, day);
     DateSerial::DecodeTime(value, hour, minute, second, msec);
-    auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    auto two = [](int v) {
+        if (v < 0 || v > 99)
+            return QString::number(v);
+        const QChar digits[2] = {QChar(u'0' + v / 10), QChar(u'0' + v % 10)};
+        return QString(digits, 2);
+    };
 
     QString out;
     bool afterHour = false;

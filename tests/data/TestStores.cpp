@@ -436,3 +436,32 @@ void TestStores::walkAsMovementCursor()
     QVERIFY(cursor->LocateId(id));
     QVERIFY(!cursor->LocateId(987654));
 }
+
+// The insert statement of a table store is kept between posts but follows a column made
+// read-only and writable again.
+void TestStores::tableInsertFollowsWritableColumns()
+{
+    const QString path = TestDatabase::FreshCopy();
+    {
+        Tdm_Afa dm(nullptr, path);
+        dm.PrepareReportStore(0);
+        TRecordStore *r = dm.ReportStore();
+        auto add = [r](int id) {
+            r->Append();
+            F(r, "ID")->SetAsInteger(id);
+            if (!F(r, "BEZEICHNUNG")->ReadOnly)
+                F(r, "BEZEICHNUNG")->SetAsString(QStringLiteral("Zeile %1").arg(id));
+            r->Post();
+        };
+        add(1);
+        add(2);
+        F(r, "BEZEICHNUNG")->ReadOnly = true;
+        add(3);
+        F(r, "BEZEICHNUNG")->ReadOnly = false;
+        add(4);
+    }
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select list(coalesce(BEZEICHNUNG, '-'), '|') "
+                                                       "from (select BEZEICHNUNG from AFA_REPORT order by ID)"))
+                 .toString(),
+             QStringLiteral("Zeile 1|Zeile 2|-|Zeile 4"));
+}

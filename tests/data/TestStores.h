@@ -21,4 +21,5 @@ private slots:
     void usedAccountCannotBeDeleted();
     void missingLinearKindLeavesKindNull();
     void walkAsMovementCursor();
+    void tableInsertFollowsWritableColumns();
 };

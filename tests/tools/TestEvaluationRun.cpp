@@ -1,6 +1,7 @@
 #include "TestEvaluationRun.h"
 
 #include "AfaError.h"
+#include "DatabaseError.h"
 #include "EvaluationFixture.h"
 #include "TestDatabase.h"
 
@@ -411,6 +412,22 @@ void TestEvaluationRun::rowsNumberedPerEvaluationInIndexOrder()
         QCOMPARE(rows[6]["DATUM"].toDateTime(), Day(2024, 4, 15));
         QCOMPARE(rows[7]["DATUM"].toDateTime(), Day(2025, 1, 1));
     }
+}
+
+// Without the report index the rows cannot be put in report order; the run says so and
+// the rows it wrote are kept.
+void TestEvaluationRun::rowsKeptWhenOrderingFails()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example(1));
+    f.AddAsset(Example(2));
+    f.Sql(QStringLiteral("DROP INDEX AFA_REPORT_INDEX"));
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, f.Evaluate(TargetPrint));
+    QVERIFY(!f.dm->ReportBatchActive());
+    QCOMPARE(TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(),
+             2);
 }
 
 void TestEvaluationRun::depreciationDateInReportRow()

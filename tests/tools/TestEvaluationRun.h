@@ -19,5 +19,6 @@ private slots:
     void cursorBackAfterError();
     void invalidFiscalYearStopsBeforeClearing();
     void rowsNumberedPerEvaluationInIndexOrder();
+    void rowsKeptWhenOrderingFails();
     void depreciationDateInReportRow();
 };
