@@ -45,9 +45,11 @@ void TMovementTable::Clear()
 {
     m_loaded = false;
     m_columns.clear();
+    m_lastName.clear();
+    m_lastColumn = -1;
     m_idColumn = -1;
     m_byAsset.clear();
-    m_asset = QVariant();
+    m_asset.reset();
     m_rows = nullptr;
     m_pos = 0;
 }
@@ -58,10 +60,11 @@ const QVector<TMovementTable::TRow> &TMovementTable::Rows() const
     if (!m_loaded)
         const_cast<TMovementTable *>(this)->Load();
     const QVariant asset = Assets.CurrentId();
-    if (!m_rows || asset != m_asset) {
+    const std::optional<int> key = asset.isNull() ? std::nullopt : std::optional<int>(asset.toInt());
+    if (!m_rows || key != m_asset) {
         // Another asset: stand on its first movement, as the detail store does.
-        m_asset = asset;
-        const auto it = asset.isNull() ? m_byAsset.cend() : m_byAsset.constFind(asset.toInt());
+        m_asset = key;
+        const auto it = key ? m_byAsset.constFind(*key) : m_byAsset.cend();
         m_rows = it == m_byAsset.cend() ? &none : &it.value();
         const_cast<TMovementTable *>(this)->m_pos = 0;
     }
@@ -117,10 +120,17 @@ QVariant TMovementTable::FieldValue(const QString &name) const
     const TRow *row = CurrentRow();
     if (!row)
         return {};
+    // The engine asks for the same two names again and again.
     int column = -1;
-    for (int i = 0; i < m_columns.size() && column < 0; ++i)
-        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
-            column = i;
+    if (name == m_lastName) {
+        column = m_lastColumn;
+    } else {
+        for (int i = 0; i < m_columns.size() && column < 0; ++i)
+            if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
+                column = i;
+        m_lastName = name;
+        m_lastColumn = column;
+    }
     if (column < 0)
         throw EDatabaseError(QStringLiteral("Zu- und Abgänge: Feld „%1“ nicht gefunden.").arg(name));
     return row->at(column);

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 class Tdm_Afa;
 
@@ -45,7 +46,9 @@ private:
     int m_idColumn = -1;
     QHash<int, QVector<TRow>> m_byAsset;
     // Position: the asset it belongs to and the row index there.
-    mutable QVariant m_asset;
+    mutable std::optional<int> m_asset;
     mutable const QVector<TRow> *m_rows = nullptr;
     int m_pos = 0;
+    mutable QString m_lastName; // last field asked for and its column
+    mutable int m_lastColumn = -1;
 };

@@ -118,6 +118,7 @@ TStoreField *TRecordStore::AddField(const QString &name, TFieldType type, int si
     TStoreField *result = field.get();
     m_byName.insert(name.toUpper(), result);
     m_fields.push_back(std::move(field));
+    ++m_fieldGeneration;
     return result;
 }
 
@@ -137,6 +138,7 @@ TStoreField *TRecordStore::AddLookupField(const QString &name, TFieldType type, 
     TStoreField *result = field.get();
     m_byName.insert(name.toUpper(), result);
     m_fields.push_back(std::move(field));
+    ++m_fieldGeneration;
     return result;
 }
 
@@ -328,6 +330,35 @@ const TRecordStore::TBindPlan &TRecordStore::BindPlan(const QString &sql) const
 void TRecordStore::BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow) const
 {
     const TBindPlan &plan = BindPlan(sql);
+    if (m_params.isEmpty() && !MasterSource) {
+        // Only fields can fill the parameters; they are looked up once per field set.
+        if (plan.FieldsGeneration != m_fieldGeneration) {
+            plan.Fields.clear();
+            plan.OldFields.clear();
+            plan.IsOld.clear();
+            for (const QString &upper : plan.UpperNames) {
+                const bool isOld = upper.startsWith(QStringLiteral("OLD_"));
+                TStoreField *old = isOld ? FindField(upper.mid(4)) : nullptr;
+                plan.Fields << FindField(upper);
+                plan.OldFields << (old && old->m_slot >= 0 ? old : nullptr);
+                plan.IsOld << isOld;
+            }
+            plan.FieldsGeneration = m_fieldGeneration;
+        }
+        for (qsizetype i = 0; i < plan.Fields.size(); ++i) {
+            QVariant value;
+            if (oldRow && plan.IsOld[i]) {
+                if (const TStoreField *f = plan.OldFields[i])
+                    value = (*oldRow)[f->m_slot];
+            } else if (const TStoreField *f = plan.Fields[i]) {
+                value = f->Value();
+                if (value.isNull())
+                    value = f->Coerce(QVariant());
+            }
+            query.bindValue(plan.Placeholders[i], value);
+        }
+        return;
+    }
     for (qsizetype i = 0; i < plan.UpperNames.size(); ++i) {
         QVariant value;
         const QString &upper = plan.UpperNames[i];
@@ -455,6 +486,7 @@ void TRecordStore::Close()
     if (m_autoFields) {
         m_fields.clear();
         m_byName.clear();
+        ++m_fieldGeneration;
         m_autoFields = false;
         emit FieldsChanged();
     }
@@ -663,7 +695,12 @@ QVariant TRecordStore::Lookup(const QString &keyField, const QVariant &keyValue,
 
 QVariant TRecordStore::CurrentId() const
 {
-    const TStoreField *id = FindField(QStringLiteral("ID"));
+    // Asked for on every move of a detail; the field is looked up once per field set.
+    if (m_idFieldGeneration != m_fieldGeneration) {
+        m_idField = FindField(QStringLiteral("ID"));
+        m_idFieldGeneration = m_fieldGeneration;
+    }
+    const TStoreField *id = m_idField;
     if (!id || !Active() || RecNo() < 0)
         return {};
     return id->Value();

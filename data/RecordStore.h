@@ -191,6 +191,12 @@ private:
     {
         QStringList Placeholders; // ":Name" as written
         QStringList UpperNames;
+        // Field of each parameter, and of its name after "OLD_", for stores without
+        // parameters and master.
+        mutable QVector<TStoreField *> Fields;
+        mutable QVector<TStoreField *> OldFields;
+        mutable QVector<bool> IsOld;
+        mutable int FieldsGeneration = -1;
     };
     const TBindPlan &BindPlan(const QString &sql) const;
     QString TableInsertText() const; // insert statement over the writable table columns
@@ -198,6 +204,9 @@ private:
     std::vector<std::unique_ptr<TStoreField>> m_fields;
     QHash<QString, TStoreField *> m_byName; // upper-case names
     bool m_autoFields = false;
+    int m_fieldGeneration = 0; // counts changes of the field set
+    mutable TStoreField *m_idField = nullptr; // the "ID" field, looked up in that generation
+    mutable int m_idFieldGeneration = -1;
     mutable QString m_insertTable;
     mutable QStringList m_insertColumns;
     mutable QString m_insertText;

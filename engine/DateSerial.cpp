@@ -1,5 +1,7 @@
 #include "DateSerial.h"
 
+#include <QHash>
+
 #include <cmath>
 
 namespace DateSerial {
@@ -70,10 +72,20 @@ QDate ToQDate(TDateTime value)
 
 QDateTime ToQDateTime(TDateTime value)
 {
+    // A local date-time costs a time-zone look-up to build; runs convert the same few
+    // dates again and again, so the recent ones are kept.
+    thread_local QHash<double, QDateTime> recent;
+    const auto it = recent.constFind(value);
+    if (it != recent.cend())
+        return it.value();
     qint64 days, msecs;
     Split(value, days, msecs);
-    return QDateTime(QDate::fromJulianDay(EpochJulianDay + days),
-                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(msecs)));
+    const QDateTime result(QDate::fromJulianDay(EpochJulianDay + days),
+                           QTime::fromMSecsSinceStartOfDay(static_cast<int>(msecs)));
+    if (recent.size() >= 4096)
+        recent.clear();
+    recent.insert(value, result);
+    return result;
 }
 
 TDateTime FromQDate(const QDate &date)

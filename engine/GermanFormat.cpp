@@ -2,11 +2,14 @@
 
 #include "AfaError.h"
 
+#include <QHash>
+
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <climits>
 #include <cstdio>
+#include <utility>
 
 namespace GermanFormat {
 
@@ -92,6 +95,28 @@ NumberPattern ParsePattern(const QString &fullPattern)
     p.requiredIntDigits = intPlaceholdersFromFirstZero;
     return p;
 }
+
+// Formatted texts of the values a run meets again and again (rates, period dates).
+template <typename Key>
+class TRecentTexts
+{
+public:
+    const QString *Find(const Key &key) const
+    {
+        const auto it = m_texts.constFind(key);
+        return it == m_texts.cend() ? nullptr : &it.value();
+    }
+    QString Keep(const Key &key, const QString &text)
+    {
+        if (m_texts.size() >= 1024)
+            m_texts.clear();
+        m_texts.insert(key, text);
+        return text;
+    }
+
+private:
+    QHash<Key, QString> m_texts;
+};
 
 QString Group(const QString &digits)
 {
@@ -196,7 +221,13 @@ QString FormatFloat(const QString &pattern, double value)
 
 QString FormatAmount(double value) { return FormatFloat(QStringLiteral("#,0.00"), value); }
 
-QString FormatPercent(double value) { return FormatAmount(value) + u'%'; }
+QString FormatPercent(double value)
+{
+    thread_local TRecentTexts<double> recent;
+    if (const QString *text = recent.Find(value))
+        return *text;
+    return recent.Keep(value, FormatAmount(value) + u'%');
+}
 
 QString ShortestDecimal(double value)
 {
@@ -234,7 +265,19 @@ QString LongMonthName(int month)
     return month >= 1 && month <= 12 ? QString::fromUtf16(LongMonths[month - 1]) : QString();
 }
 
+// The formatting itself, without the kept texts.
+static QString FormatDateTimeText(const QString &pattern, TDateTime value);
+
 QString FormatDateTime(const QString &pattern, TDateTime value)
+{
+    thread_local TRecentTexts<std::pair<QString, double>> recent;
+    const std::pair<QString, double> key(pattern, value);
+    if (const QString *text = recent.Find(key))
+        return *text;
+    return recent.Keep(key, FormatDateTimeText(pattern, value));
+}
+
+static QString FormatDateTimeText(const QString &pattern, TDateTime value)
 {
     int year, month, day, hour, minute, second, msec;
     DateSerial::DecodeDate(value, year, month, day);
@@ -275,7 +318,7 @@ QString FormatDateTime(const QString &pattern, TDateTime value)
             else if (run == 4)
                 out += LongDayName(DateSerial::DayOfWeek(value));
             else
-                out += FormatDateTime(QStringLiteral("dd/mm/yyyy"), value);
+                out += FormatDateTimeText(QStringLiteral("dd/mm/yyyy"), value);
             afterHour = false;
             break;
         case 'm':
