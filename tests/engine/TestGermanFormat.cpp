@@ -114,6 +114,32 @@ void TestGermanFormat::dateSerial()
     QCOMPARE(DateSerial::FromQDateTime(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
 }
 
+// Formatters keep recent results; another pattern or value must never get a kept text.
+void TestGermanFormat::keptTextsFollowPatternAndValue()
+{
+    const TDateTime day = DateSerial::EncodeDate(2026, 3, 7);
+    for (int round = 0; round < 2; ++round) {
+        QCOMPARE(FormatDateTime(QStringLiteral("dd.mm"), day), QStringLiteral("07.03"));
+        QCOMPARE(FormatDateTime(QStringLiteral("dd.mm.yyyy"), day), QStringLiteral("07.03.2026"));
+        QCOMPARE(FormatDateTime(QStringLiteral("dd.mm"), day + 1), QStringLiteral("08.03"));
+        QCOMPARE(FormatFloat(QStringLiteral("#,0.00"), 1234.5), QStringLiteral("1.234,50"));
+        QCOMPARE(FormatFloat(QStringLiteral("0.000"), 1234.5), QStringLiteral("1234,500"));
+        QCOMPARE(FormatPercent(20), QStringLiteral("20,00%"));
+        QCOMPARE(FormatPercent(12.5), QStringLiteral("12,50%"));
+        QCOMPARE(FormatAmount(20), QStringLiteral("20,00"));
+    }
+    // More values than are kept: every one still converts as built directly.
+    for (int i = -3000; i < 3000; ++i) {
+        const TDateTime value = 45000 + i * 1.25;
+        const QDate date = QDate(1899, 12, 30).addDays(qint64(std::trunc(value)));
+        const QTime time = QTime::fromMSecsSinceStartOfDay(
+            int(std::llround(std::fabs(value - std::trunc(value)) * 86400000.0)));
+        QCOMPARE(DateSerial::ToQDateTime(value), QDateTime(date, time));
+        QCOMPARE(FormatDateTime(QStringLiteral("dd.mm.yyyy"), value),
+                 date.toString(QStringLiteral("dd.MM.yyyy")));
+    }
+}
+
 void TestGermanFormat::strictInteger()
 {
     struct Case {

@@ -12,6 +12,7 @@ private slots:
     void formatDateTime();
     void shortestDecimalReadsBack();
     void dateSerial();
+    void keptTextsFollowPatternAndValue();
     void strictInteger();
     void plainDecimal_data();
     void plainDecimal();
