@@ -11,7 +11,7 @@ namespace {
 // The detail store's rows for all assets at once, with the columns the depreciation engine
 // reads. A natural scan returns them in storage order, the order in which each asset's own
 // detail read returns its rows.
-const char *const SelectAll = "Select Id, Afa_Erfassung_Id, Datum, Zugang, Abgang from Afa_Zuabgang "
+const char *const SelectAll = "Select Id, Afa_Erfassung_Id, Datum, Zugang from Afa_Zuabgang "
                               "Where Afa_Erfassung_Id Is Not Null";
 } // namespace
 

@@ -29,7 +29,7 @@ public:
     bool Eof() const override;
     QVariant CurrentId() const override;
     bool LocateId(const QVariant &id) override;
-    // Id, Afa_Erfassung_Id, Datum, Zugang and Abgang; any other name raises EDatabaseError.
+    // Id, Afa_Erfassung_Id, Datum and Zugang; any other name raises EDatabaseError.
     QVariant FieldValue(const QString &name) const override;
     void DisableControls() override {}
     void EnableControls() override {}

@@ -7,7 +7,7 @@
 // Runs and baselines take turns, each after the garbage of the previous one was collected;
 // the best time of each is printed, wall-clock and, less disturbed by waiting for the disk,
 // the process's processor time.
-//   bench_evaluation [ASSETS=10000] [ROUNDS=5] [CASES=abc]
+//   bench_evaluation [ASSETS=10000] [ROUNDS=7] [CASES=abc]
 // Prints times and ratios; never fails on time.
 #include "DMod_Afa.h"
 #include "EvaluationSession.h"
@@ -254,7 +254,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const int assets = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
-    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
+    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 7;
     const QString cases = argc > 3 ? QString::fromLatin1(argv[3]) : QStringLiteral("abc");
 
     QTemporaryDir dir;
