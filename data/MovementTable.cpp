@@ -2,6 +2,7 @@
 
 #include "DMod_Afa.h"
 #include "DatabaseError.h"
+#include "DateSerial.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -31,12 +32,19 @@ void TMovementTable::Load()
         m_columns << record.fieldName(i).toUpper();
     m_idColumn = int(m_columns.indexOf(QStringLiteral("ID")));
     const int assetColumn = int(m_columns.indexOf(QStringLiteral("AFA_ERFASSUNG_ID")));
+    const int dateColumn = int(m_columns.indexOf(QStringLiteral("DATUM")));
+    const int additionColumn = int(m_columns.indexOf(QStringLiteral("ZUGANG")));
     const int count = record.count();
     while (query.next()) {
         TRow row(count);
         for (int i = 0; i < count; ++i)
             row[i] = query.value(i);
-        m_byAsset[row[assetColumn].toInt()].append(std::move(row));
+        const int asset = row[assetColumn].toInt();
+        // The year's sum as the walk over the asset's rows forms it.
+        double &sum = m_additionsByAsset[asset][DateSerial::YearOf(DateSerial::FromVariant(row[dateColumn]))];
+        if (!row[additionColumn].isNull())
+            sum += row[additionColumn].toDouble();
+        m_byAsset[asset].append(std::move(row));
     }
     m_loaded = true;
 }
@@ -49,6 +57,8 @@ void TMovementTable::Clear()
     m_lastColumn = -1;
     m_idColumn = -1;
     m_byAsset.clear();
+    m_additionsByAsset.clear();
+    m_additions = nullptr;
     m_asset.reset();
     m_rows = nullptr;
     m_pos = 0;
@@ -66,6 +76,8 @@ const QVector<TMovementTable::TRow> &TMovementTable::Rows() const
         m_asset = key;
         const auto it = key ? m_byAsset.constFind(*key) : m_byAsset.cend();
         m_rows = it == m_byAsset.cend() ? &none : &it.value();
+        const auto sums = key ? m_additionsByAsset.constFind(*key) : m_additionsByAsset.cend();
+        m_additions = sums == m_additionsByAsset.cend() ? nullptr : &sums.value();
         const_cast<TMovementTable *>(this)->m_pos = 0;
     }
     return *m_rows;
@@ -81,6 +93,13 @@ const TMovementTable::TRow *TMovementTable::CurrentRow() const
 }
 
 bool TMovementTable::IsEmpty() const { return Rows().isEmpty(); }
+
+bool TMovementTable::KnownAdditionsOfYear(int year, double &sum) const
+{
+    Rows();
+    sum = m_additions ? m_additions->value(year, 0.0) : 0.0;
+    return true;
+}
 
 void TMovementTable::First()
 {

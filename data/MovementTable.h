@@ -31,6 +31,8 @@ public:
     bool LocateId(const QVariant &id) override;
     // Id, Afa_Erfassung_Id, Datum and Zugang; any other name raises EDatabaseError.
     QVariant FieldValue(const QString &name) const override;
+    // Sums worked out at reading, in row order as the walk would add them.
+    bool KnownAdditionsOfYear(int year, double &sum) const override;
     void DisableControls() override {}
     void EnableControls() override {}
 
@@ -45,9 +47,11 @@ private:
     QStringList m_columns; // upper case, select order
     int m_idColumn = -1;
     QHash<int, QVector<TRow>> m_byAsset;
+    QHash<int, QHash<int, double>> m_additionsByAsset; // asset -> year -> sum of "Zugang"
     // Position: the asset it belongs to and the row index there.
     mutable std::optional<int> m_asset;
     mutable const QVector<TRow> *m_rows = nullptr;
+    mutable const QHash<int, double> *m_additions = nullptr;
     int m_pos = 0;
     mutable QString m_lastName; // last field asked for and its column
     mutable int m_lastColumn = -1;

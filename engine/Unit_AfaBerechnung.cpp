@@ -92,6 +92,9 @@ double TAfABerechnung::AdditionsOfYear(int year)
 {
     if (!Movements || Movements->IsEmpty())
         return 0;
+    double known = 0;
+    if (Movements->KnownAdditionsOfYear(year, known))
+        return known;
     TMovementCursor &cursor = *Movements;
     const QVariant rememberedId = cursor.CurrentId();
     cursor.DisableControls();

@@ -4,8 +4,10 @@
 #include "DatabaseError.h"
 #include "EvaluationFixture.h"
 #include "TestDatabase.h"
+#include "Unit_AfaBerechnung.h"
 
 #include <QtTest>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -283,6 +285,14 @@ void TestEvaluationRun::movementTableMatchesDetailStore()
     f.AddMovement(4, 1, QDate(2026, 1, 1), 7);
     f.Sql(QStringLiteral("DELETE FROM AFA_ZUABGANG WHERE ID = 9"));
     f.AddMovement(8, 1, QDate(2027, 1, 1), 8);
+    // Sums whose value depends on the order of adding, and an empty addition.
+    f.AddMovement(10, 3, QDate(2026, 2, 1), 0.1);
+    f.AddMovement(11, 3, QDate(2026, 3, 1), 0.2);
+    f.AddMovement(12, 3, QDate(2026, 4, 1), 0.3);
+    f.AddMovement(13, 3, QDate(2026, 5, 1), 1e16);
+    f.AddMovement(14, 3, QDate(2026, 6, 1), 1);
+    f.AddMovement(15, 3, QDate(2026, 7, 1), 5);
+    f.Sql(QStringLiteral("UPDATE AFA_ZUABGANG SET ZUGANG = NULL WHERE ID = 15"));
     f.Open();
     TMovementTable &table = f.session->Movements;
     TRecordStore *assets = f.dm->qry_Afa_Erfassung;
@@ -296,12 +306,26 @@ void TestEvaluationRun::movementTableMatchesDetailStore()
                         .arg(c.FieldValue(QStringLiteral("Zugang")).toDouble(), 0, 'g', 17);
         return rows;
     };
+    // The engine's yearly additions: from the table's sums and from a walk over the store.
+    auto additions = [](TMovementCursor &c) {
+        TAfABerechnung engine;
+        engine.Movements = &c;
+        QList<double> sums;
+        for (int year = 2023; year <= 2028; ++year)
+            sums << engine.AdditionsOfYear(year);
+        return sums;
+    };
     QList<int> counts;
     for (assets->First(); !assets->Eof(); assets->Next()) {
         QCOMPARE(rowsOf(table), rowsOf(*detail));
         counts << int(rowsOf(table).size());
+        const QList<double> fromTable = additions(table);
+        const QList<double> walked = additions(*detail);
+        for (int i = 0; i < walked.size(); ++i)
+            QVERIFY2(std::memcmp(&fromTable[i], &walked[i], sizeof(double)) == 0,
+                     qPrintable(QStringLiteral("%1 != %2").arg(fromTable[i], 0, 'g', 17).arg(walked[i], 0, 'g', 17)));
     }
-    QCOMPARE(counts, (QList<int>{3, 0, 1}));
+    QCOMPARE(counts, (QList<int>{3, 0, 7}));
     QVERIFY(assets->LocateId(1));
     table.First();
     table.Next();
@@ -310,6 +334,7 @@ void TestEvaluationRun::movementTableMatchesDetailStore()
     QCOMPARE(table.CurrentId().toInt(), 8);
     QVERIFY(assets->LocateId(3));
     QCOMPARE(table.CurrentId().toInt(), 2);
+    QCOMPARE(additions(table)[3], ((0.1 + 0.2) + 0.3 + 1e16) + 1);
     QVERIFY(assets->LocateId(2));
     QVERIFY(table.IsEmpty());
     QVERIFY(table.CurrentId().isNull());
