@@ -866,6 +866,28 @@ void TRecordStore::Append()
     StartRow(int(m_rows.size()));
 }
 
+void TRecordStore::AppendRecord(const QVariantList &values)
+{
+    if (values.size() > qsizetype(m_fields.size()))
+        throw EDatabaseError(
+            QStringLiteral("%1: mehr Werte als Felder für den neuen Datensatz.").arg(objectName()));
+    Append();
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (!values[i].isValid())
+            continue;
+        TStoreField *field = m_fields[size_t(i)].get();
+        if (field->FieldKind == TFieldKind::Data && !field->ReadOnly && field->m_slot >= 0) {
+            m_rows[m_recNo][field->m_slot] = field->Coerce(values[i]);
+            m_modified = true;
+        } else {
+            field->SetValue(values[i]);
+        }
+    }
+    if (m_disableCount == 0)
+        emit RowChanged(m_recNo, -1);
+    Post();
+}
+
 void TRecordStore::Edit()
 {
     CheckActive();

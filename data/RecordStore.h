@@ -114,6 +114,8 @@ public:
 
     // --- fields ---
     int FieldCount() const { return int(m_fields.size()); }
+    // Changes whenever fields are added or dropped; field indexes hold while it stays.
+    int FieldSetGeneration() const { return m_fieldGeneration; }
     TStoreField *Fields(int index) const { return m_fields[size_t(index)].get(); }
     TStoreField *FindField(const QString &name) const;
     TStoreField *FieldByName(const QString &name) const;
@@ -121,6 +123,10 @@ public:
     // --- editing ---
     void Insert();
     void Append();
+    // Appends a row holding values for the first fields in field order, then posts it; an
+    // invalid QVariant leaves its field as Append set it. A refused post leaves the row in
+    // insert state, as Post does.
+    void AppendRecord(const QVariantList &values);
     void Edit();
     void Post();
     void Cancel();

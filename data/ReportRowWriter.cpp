@@ -2,6 +2,8 @@
 
 #include "DMod_Afa.h"
 
+#include <iterator>
+
 void TReportRowWriter::PrepareReportStore(int mode)
 {
     if (mode == 0) {
@@ -22,38 +24,64 @@ bool TReportRowWriter::HasRowOfAsset(int assetId) const
     return AssetsWritten.contains(assetId);
 }
 
+namespace {
+// The report table's columns, in the order AppendRow lists the row's values.
+const char *const ReportColumns[] = {
+    "ID",          "AFA_ERFASSUNG_ID", "INVENTARNR",      "BEZEICHNUNG",     "ANSCHAFFUNGSDATUM",
+    "ABSCHREIBUNGSDATUM", "KOSTEN",    "NUTZUNGSDAUER",   "AFA_KONTEN_ID",   "AFA_KONTEN_NR",
+    "AFA_KONTEN_BEZEICHNUNG", "RND",   "AFA",             "RESTBETRAGBEGIN", "RESTBETRAG",
+    "DATUMBEGINN", "DATUMENDE",        "DATUM",           "ABSCHREIBUNGSINFO", "ZUGANG",
+    "ABGANG"};
+constexpr int ReportColumnCount = int(std::size(ReportColumns));
+} // namespace
+
 void TReportRowWriter::AppendRow(const TAfaReportRow &row)
 {
-    TRecordStore *store = DataModule.ReportStore();
-    auto set = [store](const QString &name, const QVariant &value) {
-        store->FieldByName(name)->SetValue(value);
-    };
     auto optionalDate = [](const std::optional<TDateTime> &date) {
         return date ? QVariant(DateSerial::ToQDateTime(*date)) : QVariant();
     };
-    store->Append();
-    set(QStringLiteral("ID"), row.Id);
-    set(QStringLiteral("AFA_ERFASSUNG_ID"), row.Afa_Erfassung_ID);
-    set(QStringLiteral("INVENTARNR"), row.InventarNr);
-    set(QStringLiteral("BEZEICHNUNG"), row.Bezeichnung);
-    set(QStringLiteral("ANSCHAFFUNGSDATUM"), optionalDate(row.AnschaffungsDatum));
-    set(QStringLiteral("ABSCHREIBUNGSDATUM"), optionalDate(row.AbschreibungsDatum));
-    set(QStringLiteral("KOSTEN"), row.Kosten);
-    set(QStringLiteral("NUTZUNGSDAUER"), row.NutzungsDauer);
-    set(QStringLiteral("AFA_KONTEN_ID"), row.Afa_Konten_ID ? QVariant(*row.Afa_Konten_ID) : QVariant());
-    set(QStringLiteral("AFA_KONTEN_NR"), row.Afa_Konten_Nr);
-    set(QStringLiteral("AFA_KONTEN_BEZEICHNUNG"), row.Afa_Konten_Bezeichnung);
-    set(QStringLiteral("RND"), row.RND);
-    set(QStringLiteral("AFA"), row.AFA);
-    set(QStringLiteral("RESTBETRAGBEGIN"), row.RestBetragBegin);
-    set(QStringLiteral("RESTBETRAG"), row.RestBetrag);
-    set(QStringLiteral("DATUMBEGINN"), row.DatumBeginn);
-    set(QStringLiteral("DATUMENDE"), row.DatumEnde);
-    set(QStringLiteral("DATUM"), DateSerial::ToQDateTime(row.Datum));
-    set(QStringLiteral("ABSCHREIBUNGSINFO"), row.AbschreibungsInfo);
-    set(QStringLiteral("ZUGANG"), row.Zugang);
-    set(QStringLiteral("ABGANG"), row.Abgang);
-    store->Post();
+    const QVariant columns[ReportColumnCount] = {
+        row.Id,
+        row.Afa_Erfassung_ID,
+        row.InventarNr,
+        row.Bezeichnung,
+        optionalDate(row.AnschaffungsDatum),
+        optionalDate(row.AbschreibungsDatum),
+        row.Kosten,
+        row.NutzungsDauer,
+        row.Afa_Konten_ID ? QVariant(*row.Afa_Konten_ID) : QVariant(),
+        row.Afa_Konten_Nr,
+        row.Afa_Konten_Bezeichnung,
+        row.RND,
+        row.AFA,
+        row.RestBetragBegin,
+        row.RestBetrag,
+        row.DatumBeginn,
+        row.DatumEnde,
+        DateSerial::ToQDateTime(row.Datum),
+        row.AbschreibungsInfo,
+        row.Zugang,
+        row.Abgang,
+    };
+    TRecordStore *store = DataModule.ReportStore();
+    if (m_mappedStore != store || m_mappedGeneration != store->FieldSetGeneration()) {
+        // Field index of each column, found again when the store's fields changed.
+        m_fieldOfColumn.clear();
+        for (const char *name : ReportColumns) {
+            const TStoreField *field = store->FieldByName(QString::fromLatin1(name));
+            int index = 0;
+            while (store->Fields(index) != field)
+                ++index;
+            m_fieldOfColumn << index;
+        }
+        m_mappedStore = store;
+        m_mappedGeneration = store->FieldSetGeneration();
+    }
+    // Null values stay invalid: the field keeps the typed null the new row starts with.
+    QVariantList values(store->FieldCount());
+    for (int i = 0; i < ReportColumnCount; ++i)
+        values[m_fieldOfColumn[i]] = columns[i].isNull() ? QVariant() : columns[i];
+    store->AppendRecord(values);
     AssetsWritten.insert(row.Afa_Erfassung_ID);
 }
 

@@ -4,8 +4,10 @@
 #include "ReportRowStore.h"
 
 #include <QSet>
+#include <QVector>
 
 class Tdm_Afa;
+class TRecordStore;
 
 class TReportRowWriter : public TReportRowStore
 {
@@ -20,5 +22,9 @@ public:
 
 private:
     Tdm_Afa &DataModule;
+    // Field index of each report column in the store, for the store's current field set.
+    const TRecordStore *m_mappedStore = nullptr;
+    int m_mappedGeneration = -1;
+    QVector<int> m_fieldOfColumn;
     QSet<int> AssetsWritten; // the store holds the rows of this evaluation only
 };
