@@ -465,3 +465,38 @@ void TestStores::tableInsertFollowsWritableColumns()
                  .toString(),
              QStringLiteral("Zeile 1|Zeile 2|-|Zeile 4"));
 }
+
+// A whole row in field order: invalid values keep the new row's empty field, too many values
+// are refused before anything changes, a refused post keeps the row for correction.
+void TestStores::appendRecordInFieldOrder()
+{
+    const QString path = TestDatabase::FreshCopy();
+    {
+        Tdm_Afa dm(nullptr, path);
+        dm.PrepareReportStore(0);
+        TRecordStore *r = dm.ReportStore();
+        QVariantList values(r->FieldCount());
+        values[F(r, "ID")->Index()] = 1;
+        values[F(r, "BEZEICHNUNG")->Index()] = QStringLiteral("Größe; \"x\"");
+        values[F(r, "KOSTEN")->Index()] = QStringLiteral("1800"); // coerced as SetValue does
+        r->AppendRecord(values);
+        QCOMPARE(r->State(), TStoreState::Browse);
+        QCOMPARE(F(r, "KOSTEN")->Value(), QVariant(1800.0));
+        QVERIFY(F(r, "INVENTARNR")->IsNull());
+
+        QVERIFY_THROWS_EXCEPTION(EDatabaseError, r->AppendRecord(QVariantList(r->FieldCount() + 1, 1)));
+        QCOMPARE(r->State(), TStoreState::Browse);
+        QCOMPARE(r->RecordCount(), 1);
+
+        values[F(r, "BEZEICHNUNG")->Index()] = QStringLiteral("doppelt");
+        QVERIFY_THROWS_EXCEPTION(EDatabaseError, r->AppendRecord(values)); // ID 1 again
+        QCOMPARE(r->State(), TStoreState::Insert);
+        QCOMPARE(F(r, "BEZEICHNUNG")->AsString(), QStringLiteral("doppelt"));
+        r->Cancel();
+        QCOMPARE(r->RecordCount(), 1);
+    }
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG || '|' || KOSTEN || '|' || "
+                                                       "coalesce(INVENTARNR, '-') from AFA_REPORT"))
+                 .toString(),
+             QStringLiteral("Größe; \"x\"|1800.000000000000|-"));
+}

@@ -22,4 +22,5 @@ private slots:
     void missingLinearKindLeavesKindNull();
     void walkAsMovementCursor();
     void tableInsertFollowsWritableColumns();
+    void appendRecordInFieldOrder();
 };
