@@ -41,7 +41,7 @@ void TMovementTable::Load()
             row[i] = query.value(i);
         const int asset = row[assetColumn].toInt();
         // The year's sum as the walk over the asset's rows forms it.
-        double &sum = m_additionsByAsset[asset][DateSerial::YearOf(DateSerial::FromVariant(row[dateColumn]))];
+        double &sum = m_additions[AssetYear(asset, DateSerial::YearOf(DateSerial::FromVariant(row[dateColumn])))];
         if (!row[additionColumn].isNull())
             sum += row[additionColumn].toDouble();
         m_byAsset[asset].append(std::move(row));
@@ -57,8 +57,7 @@ void TMovementTable::Clear()
     m_lastColumn = -1;
     m_idColumn = -1;
     m_byAsset.clear();
-    m_additionsByAsset.clear();
-    m_additions = nullptr;
+    m_additions.clear();
     m_asset.reset();
     m_rows = nullptr;
     m_pos = 0;
@@ -76,8 +75,6 @@ const QVector<TMovementTable::TRow> &TMovementTable::Rows() const
         m_asset = key;
         const auto it = key ? m_byAsset.constFind(*key) : m_byAsset.cend();
         m_rows = it == m_byAsset.cend() ? &none : &it.value();
-        const auto sums = key ? m_additionsByAsset.constFind(*key) : m_additionsByAsset.cend();
-        m_additions = sums == m_additionsByAsset.cend() ? nullptr : &sums.value();
         const_cast<TMovementTable *>(this)->m_pos = 0;
     }
     return *m_rows;
@@ -97,7 +94,7 @@ bool TMovementTable::IsEmpty() const { return Rows().isEmpty(); }
 bool TMovementTable::KnownAdditionsOfYear(int year, double &sum) const
 {
     Rows();
-    sum = m_additions ? m_additions->value(year, 0.0) : 0.0;
+    sum = m_asset ? m_additions.value(AssetYear(*m_asset, year), 0.0) : 0.0;
     return true;
 }
 

@@ -47,11 +47,11 @@ private:
     QStringList m_columns; // upper case, select order
     int m_idColumn = -1;
     QHash<int, QVector<TRow>> m_byAsset;
-    QHash<int, QHash<int, double>> m_additionsByAsset; // asset -> year -> sum of "Zugang"
+    static qint64 AssetYear(int asset, int year) { return (qint64(asset) << 32) | quint32(year); }
+    QHash<qint64, double> m_additions; // sum of "Zugang" by AssetYear
     // Position: the asset it belongs to and the row index there.
     mutable std::optional<int> m_asset;
     mutable const QVector<TRow> *m_rows = nullptr;
-    mutable const QHash<int, double> *m_additions = nullptr;
     int m_pos = 0;
     mutable QString m_lastName; // last field asked for and its column
     mutable int m_lastColumn = -1;
