@@ -299,15 +299,23 @@ int main(int argc, char *argv[])
         Timing best, base, constant;
         int rows = 0;
         QList<QVariantList> written;
+        QList<double> ratios; // run over the baseline right after it, per round
         for (int round = 0; round < rounds; ++round) {
-            best = Best(best, evaluateOnce(choice, TargetPrint, nullptr, &rows));
+            const Timing run = evaluateOnce(choice, TargetPrint, nullptr, &rows);
             if (round == 0)
                 written = ReportRows(path);
-            base = Best(base, ReportBaseline(path, written));
+            const Timing baseline = ReportBaseline(path, written);
+            ratios << run.wall / baseline.wall;
+            best = Best(best, run);
+            base = Best(base, baseline);
             constant = Best(constant, ConstantBaseline(path, rows));
         }
         const QByteArray unit = QStringLiteral("%1 Zeilen").arg(rows).toUtf8();
         print(label, best, unit.constData(), base, goal);
+        // Less moved by the machine's speed changing between rounds.
+        std::sort(ratios.begin(), ratios.end());
+        std::printf("    Median der Verhältnisse je Runde %.2f (kleinstes %.2f, größtes %.2f)\n",
+                    ratios[ratios.size() / 2], ratios.first(), ratios.last());
         std::printf("    zum Vergleich: Basis mit neun konstanten Spalten %8.1f ms, Verhältnis %.2f\n",
                     constant.wall, best.wall / constant.wall);
     };
