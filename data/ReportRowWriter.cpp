@@ -27,8 +27,8 @@ bool TReportRowWriter::HasRowOfAsset(int assetId) const
 namespace {
 // The report table's columns, in the order AppendRow lists the row's values.
 const char *const ReportColumns[] = {
-    "ID",          "AFA_ERFASSUNG_ID", "INVENTARNR",      "BEZEICHNUNG",     "ANSCHAFFUNGSDATUM",
-    "ABSCHREIBUNGSDATUM", "KOSTEN",    "NUTZUNGSDAUER",   "AFA_KONTEN_ID",   "AFA_KONTEN_NR",
+    "ID",         "AFA_ERFASSUNG_ID",  "INVENTARNR",      "BEZEICHNUNG",   "ANSCHAFFUNGSDATUM",
+    "ABSCHREIBUNGSDATUM", "KOSTEN",    "NUTZUNGSDAUER",   "AFA_KONTEN_ID", "AFA_KONTEN_NR",
     "AFA_KONTEN_BEZEICHNUNG", "RND",   "AFA",             "RESTBETRAGBEGIN", "RESTBETRAG",
     "DATUMBEGINN", "DATUMENDE",        "DATUM",           "ABSCHREIBUNGSINFO", "ZUGANG",
     "ABGANG"};
@@ -67,13 +67,8 @@ void TReportRowWriter::AppendRow(const TAfaReportRow &row)
     if (m_mappedStore != store || m_mappedGeneration != store->FieldSetGeneration()) {
         // Field index of each column, found again when the store's fields changed.
         m_fieldOfColumn.clear();
-        for (const char *name : ReportColumns) {
-            const TStoreField *field = store->FieldByName(QString::fromLatin1(name));
-            int index = 0;
-            while (store->Fields(index) != field)
-                ++index;
-            m_fieldOfColumn << index;
-        }
+        for (const char *name : ReportColumns)
+            m_fieldOfColumn << store->FieldByName(QString::fromLatin1(name))->Index();
         m_mappedStore = store;
         m_mappedGeneration = store->FieldSetGeneration();
     }
