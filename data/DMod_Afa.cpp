@@ -373,7 +373,7 @@ void Tdm_Afa::PrepareReportStore(int mode)
             throw;
         }
         stp_ClearAfaReport->Close();
-        tbl_Afa_Report->Open();
+        tbl_Afa_Report->OpenEmpty(); // just emptied: nothing to read
         ReportRowCounter = 0;
     } else if (mode == 1) {
         if (m_reportBatch && tbl_Afa_Report->Active() &&

@@ -471,6 +471,31 @@ void TRecordStore::Open()
     NotifyDetails();
 }
 
+void TRecordStore::OpenEmpty()
+{
+    if (Active())
+        return;
+    if (m_fields.empty()) {
+        Open(); // the fields come from reading
+        return;
+    }
+    if (Database)
+        Database->Open();
+    for (const auto &field : m_fields)
+        if (field->LookupDataSet && !field->LookupDataSet->Active())
+            field->LookupDataSet->Open();
+    m_rows.clear();
+    m_state = TStoreState::Browse;
+    m_recNo = -1;
+    m_bof = m_eof = true;
+    m_modified = false;
+    DisplayState();
+    DisplayAll();
+    if (AfterOpen)
+        AfterOpen(this);
+    NotifyDetails();
+}
+
 void TRecordStore::Close()
 {
     if (!Active())

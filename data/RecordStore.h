@@ -92,6 +92,9 @@ public:
     bool Active() const { return m_state != TStoreState::Closed; }
     TStoreState State() const { return m_state; }
     void Open();
+    // Opens without reading, for a table this transaction has just emptied; a store whose
+    // fields come from reading opens as Open does.
+    void OpenEmpty();
     void Close();
     void Refresh(); // re-reads the rows and stays on the same ID where it can
     // Puts the rows held in the order of the named index (as reopening with IndexName set

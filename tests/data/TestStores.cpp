@@ -500,3 +500,31 @@ void TestStores::appendRecordInFieldOrder()
                  .toString(),
              QStringLiteral("Größe; \"x\"|1800.000000000000|-"));
 }
+
+// The report store opens empty after clearing; a store that takes its fields from reading
+// reads all the same.
+void TestStores::openEmptyReadsOnlyWithoutFields()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = OpenModule(path);
+    AddAccount(*dm, QStringLiteral("0420"), QStringLiteral("Büroeinrichtung"));
+    dm->PrepareReportStore(0);
+    TRecordStore *r = dm->ReportStore();
+    r->AppendRecord({1});
+    QCOMPARE(r->RecordCount(), 1);
+    dm->PrepareReportStore(0);
+    QVERIFY(r->Active());
+    QCOMPARE(r->State(), TStoreState::Browse);
+    QCOMPARE(r->RecordCount(), 0);
+    QVERIFY(r->Eof());
+    r->AppendRecord({1}); // the cleared row's ID is free again
+    QCOMPARE(r->RecordCount(), 1);
+
+    TRecordStore accounts(QStringLiteral("accounts"));
+    accounts.Database = dm->IBDatabase;
+    accounts.Transaction = dm->IBTransaction;
+    accounts.SQL = {QStringLiteral("select * from AFA_KONTEN")};
+    accounts.OpenEmpty();
+    QCOMPARE(accounts.RecordCount(), 1);
+    QCOMPARE(F(&accounts, "NR")->AsString(), QStringLiteral("0420"));
+}

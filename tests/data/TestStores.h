@@ -23,4 +23,5 @@ private slots:
     void walkAsMovementCursor();
     void tableInsertFollowsWritableColumns();
     void appendRecordInFieldOrder();
+    void openEmptyReadsOnlyWithoutFields();
 };
