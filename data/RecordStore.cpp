@@ -315,6 +315,9 @@ void TRecordStore::SortByIndex(const QString &indexName)
 
 const TRecordStore::TBindPlan &TRecordStore::BindPlan(const QString &sql) const
 {
+    // Rows written one after the other use the same statement: compare before hashing it.
+    if (m_lastPlan && m_lastPlanSql == sql)
+        return *m_lastPlan;
     auto it = m_bindPlans.constFind(sql);
     if (it == m_bindPlans.cend()) {
         TBindPlan plan;
@@ -324,6 +327,8 @@ const TRecordStore::TBindPlan &TRecordStore::BindPlan(const QString &sql) const
         }
         it = m_bindPlans.insert(sql, plan);
     }
+    m_lastPlanSql = sql;
+    m_lastPlan = &it.value();
     return it.value();
 }
 
@@ -508,6 +513,7 @@ void TRecordStore::Close()
     m_state = TStoreState::Closed;
     m_select.reset();
     m_writeQueries.clear();
+    m_lastWrite.reset();
     if (m_autoFields) {
         m_fields.clear();
         m_byName.clear();
@@ -934,15 +940,23 @@ void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QStrin
     const int generation = Transaction ? Transaction->Generation() : 0;
     if (generation != m_writeGeneration) {
         m_writeQueries.clear();
+        m_lastWrite.reset();
         m_writeGeneration = generation;
     }
-    std::shared_ptr<QSqlQuery> &cached = m_writeQueries[sql];
+    std::shared_ptr<QSqlQuery> keep;
     bool ok = true;
-    if (!cached) {
-        cached = std::make_shared<QSqlQuery>(Database->Database());
-        ok = cached->prepare(sql);
+    if (m_lastWrite && m_lastWriteSql == sql) {
+        keep = m_lastWrite; // the same statement as the row before
+    } else {
+        std::shared_ptr<QSqlQuery> &cached = m_writeQueries[sql];
+        if (!cached) {
+            cached = std::make_shared<QSqlQuery>(Database->Database());
+            ok = cached->prepare(sql);
+        }
+        keep = cached;
+        m_lastWriteSql = sql;
+        m_lastWrite = cached;
     }
-    const std::shared_ptr<QSqlQuery> keep = cached;
     QSqlQuery &query = *keep;
     if (ok) {
         BindParams(query, sql, oldRow);
@@ -951,6 +965,7 @@ void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QStrin
     if (!ok) {
         const QString text = query.lastError().text();
         m_writeQueries.remove(sql);
+        m_lastWrite.reset();
         const QString message = GermanWriteError(this, text, operation);
         if (IsConflictError(text) && Transaction && CommitOnWrite) {
             // Another connection changed the row: a new transaction sees its version, so

@@ -243,7 +243,11 @@ private:
     // Prepared write statements by their text, kept within one transaction.
     QHash<QString, std::shared_ptr<QSqlQuery>> m_writeQueries;
     int m_writeGeneration = -1;
+    QString m_lastWriteSql; // the statement of the last write and its query
+    std::shared_ptr<QSqlQuery> m_lastWrite;
     mutable QHash<QString, TBindPlan> m_bindPlans;
+    mutable QString m_lastPlanSql; // the statement of the last plan asked for, and that plan
+    mutable const TBindPlan *m_lastPlan = nullptr;
     QString m_selectText;
     int m_selectGeneration = -1;
 };
