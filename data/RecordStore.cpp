@@ -350,13 +350,16 @@ void TRecordStore::BindParams(QSqlQuery &query, const QString &sql, const TRow *
             }
             plan.FieldsGeneration = m_fieldGeneration;
         }
+        const TRow *row = ActiveRow();
         for (qsizetype i = 0; i < plan.Fields.size(); ++i) {
             QVariant value;
             if (oldRow && plan.IsOld[i]) {
                 if (const TStoreField *f = plan.OldFields[i])
                     value = (*oldRow)[f->m_slot];
             } else if (const TStoreField *f = plan.Fields[i]) {
-                value = f->Value();
+                // Buffered fields straight from the row, others (lookups) through the field.
+                value = row && f->FieldKind == TFieldKind::Data && f->m_slot >= 0 ? (*row)[f->m_slot]
+                                                                                   : f->Value();
                 if (value.isNull())
                     value = f->Coerce(QVariant());
             }
@@ -843,14 +846,18 @@ void TRecordStore::CheckBrowseMode()
             detail->CheckBrowseMode();
 }
 
-void TRecordStore::StartRow(int position)
+void TRecordStore::StartRow(int position, const QVariantList *values)
 {
     m_insertFrom = m_recNo;
     TRow row;
     row.reserve(qsizetype(m_fields.size()));
-    for (const auto &field : m_fields)
-        if (field->m_slot >= 0)
-            row << field->Coerce(QVariant());
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const TStoreField *field = m_fields[i].get();
+        if (field->m_slot < 0)
+            continue;
+        const bool given = values && qsizetype(i) < values->size() && (*values)[qsizetype(i)].isValid();
+        row << field->Coerce(given ? (*values)[qsizetype(i)] : QVariant());
+    }
     m_rows.insert(position, row);
     m_recNo = position;
     m_state = TStoreState::Insert;
@@ -902,16 +909,32 @@ void TRecordStore::AppendRecord(const QVariantList &values)
     if (values.size() > qsizetype(m_fields.size()))
         throw EDatabaseError(
             QStringLiteral("%1: mehr Werte als Felder für den neuen Datensatz.").arg(objectName()));
-    Append();
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (!values[i].isValid())
-            continue;
-        TStoreField *field = m_fields[size_t(i)].get();
-        if (field->FieldKind == TFieldKind::Data && !field->ReadOnly && field->m_slot >= 0) {
-            m_rows[m_recNo][field->m_slot] = field->Coerce(values[i]);
-            m_modified = true;
-        } else {
-            field->SetValue(values[i]);
+    // Plain writable fields only, no new-row hook or generator: the row is built with its
+    // values at once; otherwise as Append followed by setting each field.
+    bool direct = !AfterInsert && GeneratorName.isEmpty();
+    for (qsizetype i = 0; direct && i < values.size(); ++i) {
+        const TStoreField *field = m_fields[size_t(i)].get();
+        direct = !values[i].isValid() ||
+                 (field->FieldKind == TFieldKind::Data && !field->ReadOnly && field->m_slot >= 0);
+    }
+    if (direct) {
+        CheckActive();
+        CheckBrowseMode();
+        SyncDetail();
+        StartRow(int(m_rows.size()), &values);
+        m_modified = true;
+    } else {
+        Append();
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (!values[i].isValid())
+                continue;
+            TStoreField *field = m_fields[size_t(i)].get();
+            if (field->FieldKind == TFieldKind::Data && !field->ReadOnly && field->m_slot >= 0) {
+                m_rows[m_recNo][field->m_slot] = field->Coerce(values[i]);
+                m_modified = true;
+            } else {
+                field->SetValue(values[i]);
+            }
         }
     }
     if (m_disableCount == 0)

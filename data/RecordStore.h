@@ -188,7 +188,7 @@ private:
     QVariant ReadValue(const TStoreField *field) const;
     void WriteValue(TStoreField *field, const QVariant &value);
     const TRow *ActiveRow() const;
-    void StartRow(int position);
+    void StartRow(int position, const QVariantList *values = nullptr); // values in field order
     void AfterMove(bool fireScroll);
     void NotifyDetails();
     void DisplayCurrent();

@@ -494,9 +494,22 @@ void TestStores::appendRecordInFieldOrder()
         QCOMPARE(F(r, "BEZEICHNUNG")->AsString(), QStringLiteral("doppelt"));
         r->Cancel();
         QCOMPARE(r->RecordCount(), 1);
+
+        // With a new-row hook the given values come after the hook's defaults.
+        r->AfterInsert = [](TRecordStore *store) {
+            F(store, "RND")->SetAsInteger(99);
+            F(store, "AFA")->SetAsFloat(1.5);
+        };
+        QVariantList hooked(r->FieldCount());
+        hooked[F(r, "ID")->Index()] = 2;
+        hooked[F(r, "AFA")->Index()] = 7.25;
+        r->AppendRecord(hooked);
+        QCOMPARE(F(r, "RND")->AsInteger(), 99);
+        QCOMPARE(F(r, "AFA")->Value(), QVariant(7.25));
+        r->AfterInsert = nullptr;
     }
     QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG || '|' || KOSTEN || '|' || "
-                                                       "coalesce(INVENTARNR, '-') from AFA_REPORT"))
+                                                       "coalesce(INVENTARNR, '-') from AFA_REPORT where ID = 1"))
                  .toString(),
              QStringLiteral("Größe; \"x\"|1800.000000000000|-"));
 }
