@@ -315,9 +315,6 @@ void TRecordStore::SortByIndex(const QString &indexName)
 
 const TRecordStore::TBindPlan &TRecordStore::BindPlan(const QString &sql) const
 {
-    // Rows written one after the other use the same statement: compare before hashing it.
-    if (m_lastPlan && m_lastPlanSql == sql)
-        return *m_lastPlan;
     auto it = m_bindPlans.constFind(sql);
     if (it == m_bindPlans.cend()) {
         TBindPlan plan;
@@ -327,8 +324,6 @@ const TRecordStore::TBindPlan &TRecordStore::BindPlan(const QString &sql) const
         }
         it = m_bindPlans.insert(sql, plan);
     }
-    m_lastPlanSql = sql;
-    m_lastPlan = &it.value();
     return it.value();
 }
 
@@ -456,6 +451,16 @@ void TRecordStore::ReadRows()
 
 void TRecordStore::Open()
 {
+    OpenStore(true);
+}
+
+void TRecordStore::OpenEmpty()
+{
+    OpenStore(m_fields.empty()); // without fields they come from reading
+}
+
+void TRecordStore::OpenStore(bool read)
+{
     if (Active())
         return;
     if (Database)
@@ -466,36 +471,14 @@ void TRecordStore::Open()
     if (MasterSource && std::find(MasterSource->m_details.begin(), MasterSource->m_details.end(), this) ==
                             MasterSource->m_details.end())
         MasterSource->m_details.push_back(this);
-    ReadRows();
+    if (read)
+        ReadRows();
+    else
+        m_rows.clear();
     m_state = TStoreState::Browse;
     m_recNo = m_rows.isEmpty() ? -1 : 0;
     m_bof = true;
     m_eof = m_rows.isEmpty();
-    m_modified = false;
-    DisplayState();
-    DisplayAll();
-    if (AfterOpen)
-        AfterOpen(this);
-    NotifyDetails();
-}
-
-void TRecordStore::OpenEmpty()
-{
-    if (Active())
-        return;
-    if (m_fields.empty()) {
-        Open(); // the fields come from reading
-        return;
-    }
-    if (Database)
-        Database->Open();
-    for (const auto &field : m_fields)
-        if (field->LookupDataSet && !field->LookupDataSet->Active())
-            field->LookupDataSet->Open();
-    m_rows.clear();
-    m_state = TStoreState::Browse;
-    m_recNo = -1;
-    m_bof = m_eof = true;
     m_modified = false;
     DisplayState();
     DisplayAll();
@@ -516,7 +499,6 @@ void TRecordStore::Close()
     m_state = TStoreState::Closed;
     m_select.reset();
     m_writeQueries.clear();
-    m_lastWrite.reset();
     if (m_autoFields) {
         m_fields.clear();
         m_byName.clear();
@@ -963,23 +945,15 @@ void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QStrin
     const int generation = Transaction ? Transaction->Generation() : 0;
     if (generation != m_writeGeneration) {
         m_writeQueries.clear();
-        m_lastWrite.reset();
         m_writeGeneration = generation;
     }
-    std::shared_ptr<QSqlQuery> keep;
+    std::shared_ptr<QSqlQuery> &cached = m_writeQueries[sql];
     bool ok = true;
-    if (m_lastWrite && m_lastWriteSql == sql) {
-        keep = m_lastWrite; // the same statement as the row before
-    } else {
-        std::shared_ptr<QSqlQuery> &cached = m_writeQueries[sql];
-        if (!cached) {
-            cached = std::make_shared<QSqlQuery>(Database->Database());
-            ok = cached->prepare(sql);
-        }
-        keep = cached;
-        m_lastWriteSql = sql;
-        m_lastWrite = cached;
+    if (!cached) {
+        cached = std::make_shared<QSqlQuery>(Database->Database());
+        ok = cached->prepare(sql);
     }
+    const std::shared_ptr<QSqlQuery> keep = cached;
     QSqlQuery &query = *keep;
     if (ok) {
         BindParams(query, sql, oldRow);
@@ -988,7 +962,6 @@ void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QStrin
     if (!ok) {
         const QString text = query.lastError().text();
         m_writeQueries.remove(sql);
-        m_lastWrite.reset();
         const QString message = GermanWriteError(this, text, operation);
         if (IsConflictError(text) && Transaction && CommitOnWrite) {
             // Another connection changed the row: a new transaction sees its version, so

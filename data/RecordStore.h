@@ -209,6 +209,7 @@ private:
     };
     const TBindPlan &BindPlan(const QString &sql) const;
     QString TableInsertText() const; // insert statement over the writable table columns
+    void OpenStore(bool read);        // Open, reading the rows or starting with none
 
     std::vector<std::unique_ptr<TStoreField>> m_fields;
     QHash<QString, TStoreField *> m_byName; // upper-case names
@@ -243,11 +244,7 @@ private:
     // Prepared write statements by their text, kept within one transaction.
     QHash<QString, std::shared_ptr<QSqlQuery>> m_writeQueries;
     int m_writeGeneration = -1;
-    QString m_lastWriteSql; // the statement of the last write and its query
-    std::shared_ptr<QSqlQuery> m_lastWrite;
     mutable QHash<QString, TBindPlan> m_bindPlans;
-    mutable QString m_lastPlanSql; // the statement of the last plan asked for, and that plan
-    mutable const TBindPlan *m_lastPlan = nullptr;
     QString m_selectText;
     int m_selectGeneration = -1;
 };
