@@ -180,6 +180,7 @@ void Tdm_Afa::CreateStores()
     TRecordStore *r = tbl_Afa_Report;
     r->TableName = QStringLiteral("AFA_REPORT");
     r->CommitOnWrite = false; // committed per evaluation (report batch)
+    r->InsertGroup = 8;       // written eight rows to a statement
     r->AddField(QStringLiteral("ID"), TFieldType::Integer)->Required = true;
     r->AddField(QStringLiteral("AFA_ERFASSUNG_ID"), TFieldType::Integer);
     r->AddField(QStringLiteral("INVENTARNR"), TFieldType::String, 32);

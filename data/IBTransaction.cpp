@@ -2,8 +2,18 @@
 
 #include "DatabaseError.h"
 #include "IBDatabase.h"
+#include "RecordStore.h"
 
 #include <QSqlError>
+
+#include <exception>
+#include <utility>
+
+void TIBTransaction::GatherInserts(TRecordStore *store)
+{
+    if (!m_gathering.contains(store))
+        m_gathering << store;
+}
 
 void TIBTransaction::StartTransaction()
 {
@@ -23,6 +33,17 @@ void TIBTransaction::Commit()
 {
     if (!m_active)
         return;
+    // Gathered rows first; what was written before a refused row is committed all the same.
+    std::exception_ptr refused;
+    for (const QPointer<TRecordStore> &store : std::exchange(m_gathering, {})) {
+        try {
+            if (store)
+                store->FlushInserts();
+        } catch (...) {
+            if (!refused)
+                refused = std::current_exception();
+        }
+    }
     QSqlDatabase db = DefaultDatabase->Database();
     m_active = false;
     ++m_generation;
@@ -32,12 +53,17 @@ void TIBTransaction::Commit()
         throw EDatabaseError(QStringLiteral("Die Änderungen konnten nicht gespeichert werden: %1").arg(text),
                              text);
     }
+    if (refused)
+        std::rethrow_exception(refused);
 }
 
 void TIBTransaction::Rollback()
 {
     if (!m_active)
         return;
+    for (const QPointer<TRecordStore> &store : std::exchange(m_gathering, {}))
+        if (store)
+            store->m_gathered = 0; // never to be written
     m_active = false;
     ++m_generation;
     DefaultDatabase->Database().rollback();

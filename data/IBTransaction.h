@@ -1,9 +1,12 @@
 #pragma once
 // The connection's transaction. Writes are made durable by CommitWork(): commit, then a
 // new transaction starts at once, so every statement always runs inside one.
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 class TIBDatabase;
+class TRecordStore;
 
 class TIBTransaction : public QObject
 {
@@ -17,6 +20,9 @@ public:
     void StartTransaction();
     void Commit();
     void Rollback();
+    // A store holding gathered rows: Commit writes them first. A refused row does not stop
+    // the commit of the rest; its error is raised after it. Rollback forgets them.
+    void GatherInserts(TRecordStore *store);
     // Commit and start the next transaction; raises EDatabaseError when the commit fails
     // (the work is then rolled back and a new transaction started).
     void CommitWork();
@@ -24,6 +30,7 @@ public:
     int Generation() const { return m_generation; }
 
 private:
+    QList<QPointer<TRecordStore>> m_gathering;
     bool m_active = false;
     int m_generation = 0;
 };

@@ -212,6 +212,7 @@ void TRecordStore::SortByIndex(const QString &indexName)
 {
     CheckActive();
     CheckBrowseMode();
+    FlushInserts();
     QVector<int> keySlots;
     for (const QString &column : IndexColumns(indexName)) {
         TStoreField *field = FindField(column);
@@ -493,6 +494,7 @@ void TRecordStore::Close()
         return;
     if (m_state == TStoreState::Insert || m_state == TStoreState::Edit)
         Cancel();
+    FlushInserts();
     m_rows.clear();
     m_recNo = -1;
     m_eof = m_bof = true;
@@ -515,6 +517,7 @@ void TRecordStore::Refresh()
 {
     CheckActive();
     CheckBrowseMode();
+    FlushInserts();
     const QVariant id = CurrentId();
     ReadRows();
     m_recNo = m_rows.isEmpty() ? -1 : 0;
@@ -874,6 +877,7 @@ void TRecordStore::Insert()
 {
     CheckActive();
     CheckBrowseMode();
+    FlushInserts(); // gathered rows stay the last ones
     SyncDetail();
     StartRow(m_recNo < 0 ? 0 : m_recNo);
 }
@@ -933,13 +937,14 @@ void TRecordStore::Edit()
         Insert();
         return;
     }
+    FlushInserts();
     m_original = m_rows[m_recNo];
     m_state = TStoreState::Edit;
     m_modified = false;
     DisplayState();
 }
 
-void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QString &operation)
+std::shared_ptr<QSqlQuery> TRecordStore::WriteQuery(const QString &sql, bool &ok)
 {
     Database->Open();
     const int generation = Transaction ? Transaction->Generation() : 0;
@@ -948,12 +953,18 @@ void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QStrin
         m_writeGeneration = generation;
     }
     std::shared_ptr<QSqlQuery> &cached = m_writeQueries[sql];
-    bool ok = true;
+    ok = true;
     if (!cached) {
         cached = std::make_shared<QSqlQuery>(Database->Database());
         ok = cached->prepare(sql);
     }
-    const std::shared_ptr<QSqlQuery> keep = cached;
+    return cached;
+}
+
+void TRecordStore::RunWrite(const QString &sql, const TRow *oldRow, const QString &operation)
+{
+    bool ok = true;
+    const std::shared_ptr<QSqlQuery> keep = WriteQuery(sql, ok);
     QSqlQuery &query = *keep;
     if (ok) {
         BindParams(query, sql, oldRow);
@@ -994,7 +1005,14 @@ void TRecordStore::Post()
             sql = TableInsertText();
         if (sql.isEmpty())
             throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht geändert werden.").arg(objectName()));
-        RunWrite(sql, m_state == TStoreState::Edit ? &m_original : &m_rows[m_recNo], QStringLiteral("post"));
+        if (GathersInsert(sql)) {
+            ++m_gathered;
+            Transaction->GatherInserts(this);
+            if (m_gathered >= InsertGroup)
+                FlushInserts(); // a refused row leaves the store in browse state
+        } else {
+            RunWrite(sql, m_state == TStoreState::Edit ? &m_original : &m_rows[m_recNo], QStringLiteral("post"));
+        }
     }
     m_state = TStoreState::Browse;
     m_modified = false;
@@ -1017,16 +1035,20 @@ QString TRecordStore::TableInsertText() const
             break;
         if (field->m_slot < 0 || field->ReadOnly)
             continue;
-        same = n < m_insertColumns.size() && m_insertColumns[n] == field->FieldName;
+        same = n < m_insertColumns.size() && m_insertColumns[n] == field->FieldName &&
+               m_insertFields[n] == field.get();
         ++n;
     }
     if (same && n == m_insertColumns.size() && !m_insertText.isEmpty())
         return m_insertText;
     m_insertTable = TableName;
     m_insertColumns.clear();
+    m_insertFields.clear();
     for (const auto &field : m_fields)
-        if (field->m_slot >= 0 && !field->ReadOnly)
+        if (field->m_slot >= 0 && !field->ReadOnly) {
             m_insertColumns << field->FieldName;
+            m_insertFields << field.get();
+        }
     m_insertText = QStringLiteral("INSERT INTO %1 (%2) VALUES (:%3)")
                        .arg(TableName, m_insertColumns.join(QStringLiteral(", ")),
                             m_insertColumns.join(QStringLiteral(", :")));
@@ -1067,6 +1089,7 @@ void TRecordStore::Delete()
     }
     if (m_state == TStoreState::Edit)
         Cancel();
+    FlushInserts();
     if (IsEmpty())
         throw EDatabaseError(QStringLiteral("Die Datenmenge „%1“ ist leer; es gibt nichts zu löschen.").arg(objectName()));
     for (TRecordStore *detail : m_details)
@@ -1092,6 +1115,7 @@ void TRecordStore::ExecSQL()
 {
     if (!Database)
         return;
+    FlushInserts();
     Database->Open();
     const QString sql = SQL.join(u'\n');
     QSqlQuery query(Database->Database());

@@ -71,6 +71,11 @@ public:
     QString GeneratorField = QStringLiteral("ID");
     TRecordStore *MasterSource = nullptr;
     bool CommitOnWrite = true;
+    // Above 1, on a table store without CommitOnWrite: rows appended and posted through the
+    // table's insert are gathered and written that many with one statement. They are
+    // written before the transaction commits and before anything that reads the table or
+    // moves, changes or drops rows (FlushInserts).
+    int InsertGroup = 1;
 
     TDataSetNotifyEvent AfterOpen, AfterInsert, BeforePost, AfterPost, AfterScroll,
         AfterCancel, AfterDelete;
@@ -136,6 +141,9 @@ public:
     void Delete();
     void CheckBrowseMode(); // posts (or cancels an untouched new row) when editing
     bool Modified() const { return m_modified; }
+    // Writes the gathered rows. A refused row raises EDatabaseError as Post does; that row
+    // and the ones gathered after it are taken out of the store, those before it stay written.
+    void FlushInserts();
 
     // Runs SQL with the parameters (no result rows); statements on a scratch store.
     void ExecSQL();
@@ -176,6 +184,7 @@ signals:
 
 private:
     friend class TStoreField;
+    friend class TIBTransaction; // forgets the gathered rows at a rollback
     using TRow = QVector<QVariant>;
 
     void CheckActive() const;
@@ -209,6 +218,12 @@ private:
     };
     const TBindPlan &BindPlan(const QString &sql) const;
     QString TableInsertText() const; // insert statement over the writable table columns
+    // The prepared statement for sql in this transaction; false when it cannot be prepared.
+    std::shared_ptr<QSqlQuery> WriteQuery(const QString &sql, bool &ok);
+    bool GathersInsert(const QString &sql) const;
+    bool WriteInsertGroup(int firstRow); // InsertGroup rows with one statement
+    QString InsertGroupText() const;
+    void DropRowsFrom(int row);
     void OpenStore(bool read);        // Open, reading the rows or starting with none
 
     std::vector<std::unique_ptr<TStoreField>> m_fields;
@@ -219,7 +234,12 @@ private:
     mutable int m_idFieldGeneration = -1;
     mutable QString m_insertTable;
     mutable QStringList m_insertColumns;
+    mutable QVector<const TStoreField *> m_insertFields; // the fields of m_insertColumns
     mutable QString m_insertText;
+    mutable QString m_groupText; // InsertGroupText for m_groupBase and m_groupRows
+    mutable QString m_groupBase;
+    mutable int m_groupRows = 0;
+    int m_gathered = 0; // the last rows: posted, not written yet
     QHash<QString, QVariant> m_params;
     std::vector<TRecordStore *> m_details;
 

@@ -1,4 +1,5 @@
 #include "TestFieldText.h"
+#include "TestInsertGroups.h"
 #include "TestModelBinder.h"
 #include "TestProcess.h"
 #include "TestReportSettings.h"
@@ -12,5 +13,5 @@ int main(int argc, char **argv)
     if (child >= 0)
         return child;
     QCoreApplication app(argc, argv);
-    return RunTests<TestFieldText, TestStores, TestReportSettings, TestModelBinder, TestProcess>(argc, argv);
+    return RunTests<TestFieldText, TestStores, TestInsertGroups, TestReportSettings, TestModelBinder, TestProcess>(argc, argv);
 }

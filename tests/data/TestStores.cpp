@@ -475,6 +475,7 @@ void TestStores::appendRecordInFieldOrder()
         Tdm_Afa dm(nullptr, path);
         dm.PrepareReportStore(0);
         TRecordStore *r = dm.ReportStore();
+        r->InsertGroup = 1; // each row written at its post
         QVariantList values(r->FieldCount());
         values[F(r, "ID")->Index()] = 1;
         values[F(r, "BEZEICHNUNG")->Index()] = QStringLiteral("Größe; \"x\"");

@@ -1,0 +1,14 @@
+#pragma once
+#include <QObject>
+
+// The report store gathers its rows and writes them several to a statement.
+class TestInsertGroups : public QObject
+{
+    Q_OBJECT
+private slots:
+    void groupsStoreWhatSingleInsertsStore();
+    void refusedRowDropsItAndTheRowsAfter();
+    void refusedRowAtCommitKeepsTheRowsBefore();
+    void gatheredRowsWrittenBeforeChanging();
+    void rollbackForgetsGatheredRows();
+};
