@@ -26,13 +26,16 @@ QString TRecordStore::InsertGroupText() const
         QStringList values;
         for (qsizetype c = 0; c < m_insertColumns.size(); ++c) {
             const QString name = QStringLiteral("P%1_%2").arg(r).arg(c);
-            params << QStringLiteral("%1 TYPE OF COLUMN %2.%3 = ?").arg(name, TableName, m_insertColumns[c]);
+            params << QStringLiteral("%1 TYPE OF COLUMN %2.%3 = ?")
+                          .arg(name, TableName, m_insertColumns[c]);
             values << u':' + name;
         }
         body += QStringLiteral("  INSERT INTO %1 (%2) VALUES (%3);\n")
-                    .arg(TableName, m_insertColumns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+                    .arg(TableName, m_insertColumns.join(QStringLiteral(", ")),
+                         values.join(QStringLiteral(", ")));
     }
-    m_groupText = QStringLiteral("EXECUTE BLOCK (%1)\nAS\nBEGIN\n%2END").arg(params.join(QStringLiteral(", ")), body);
+    m_groupText = QStringLiteral("EXECUTE BLOCK (%1)\nAS\nBEGIN\n%2END")
+                      .arg(params.join(QStringLiteral(", ")), body);
     m_groupBase = m_insertText;
     m_groupRows = InsertGroup;
     return m_groupText;

@@ -10,7 +10,8 @@
 #include <QSqlRecord>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 TStoreField *F(TRecordStore *store, const char *name)
 {
@@ -22,13 +23,16 @@ TStoreField *F(TRecordStore *store, const char *name)
 QVariantList Row(TRecordStore *r, int id, const QString &inventory = {})
 {
     QVariantList values(r->FieldCount());
-    auto set = [&](const char *name, const QVariant &value) { values[F(r, name)->Index()] = value; };
+    auto set = [&](const char *name, const QVariant &value) {
+        values[F(r, name)->Index()] = value;
+    };
     set("ID", id);
     set("AFA_ERFASSUNG_ID", id % 3 ? QVariant(id * 7) : QVariant());
     set("INVENTARNR", !inventory.isEmpty() ? QVariant(inventory)
-                      : id % 4                 ? QVariant(QStringLiteral("INV-%1").arg(id))
-                                               : QVariant());
-    set("BEZEICHNUNG", id == 5 ? QString(255, QChar(0xE4)) : QStringLiteral("Größe; \"x\" %1").arg(id));
+                      : id % 4             ? QVariant(QStringLiteral("INV-%1").arg(id))
+                                           : QVariant());
+    set("BEZEICHNUNG",
+        id == 5 ? QString(255, QChar(0xE4)) : QStringLiteral("Größe; \"x\" %1").arg(id));
     set("ANSCHAFFUNGSDATUM", QDateTime(QDate(2020 + id % 5, 1 + id % 12, 1 + id % 28),
                                        id % 2 ? QTime(13, 7, 9) : QTime(0, 0)));
     set("KOSTEN", 1800.0 / (id + 0.3));
@@ -123,7 +127,8 @@ void TestInsertGroups::refusedRowDropsItAndTheRowsAfter()
             r->AppendRecord(Row(r, 8)); // the group is full: written, row 5 refused
             QFAIL("refused row accepted");
         } catch (const EDatabaseError &error) {
-            QVERIFY2(error.Message().contains(QStringLiteral("INVENTARNR")), qPrintable(error.Message()));
+            QVERIFY2(error.Message().contains(QStringLiteral("INVENTARNR")),
+                     qPrintable(error.Message()));
         }
         QCOMPARE(r->State(), TStoreState::Browse);
         QCOMPARE(Ids(r), (QList<int>{1, 2, 3, 4}));
@@ -133,7 +138,9 @@ void TestInsertGroups::refusedRowDropsItAndTheRowsAfter()
         QCOMPARE(r->RecordCount(), 5);
         dm.CommitReportBatch();
     }
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select list(ID, ',') from (select ID from AFA_REPORT order by ID)"))
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral(
+                           "select list(ID, ',') from (select ID from AFA_REPORT order by ID)"))
                  .toString(),
              QStringLiteral("1,2,3,4,9"));
 }
@@ -156,8 +163,9 @@ void TestInsertGroups::refusedRowAtCommitKeepsTheRowsBefore()
         QVERIFY(!dm.ReportBatchActive());
     }
     // Row 1 went in with the commit; the stored row 2 is untouched.
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select list(ID || ':' || coalesce(RND, '-'), ',') from "
-                                                       "(select ID, RND from AFA_REPORT order by ID)"))
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select list(ID || ':' || coalesce(RND, '-'), ',') from "
+                                      "(select ID, RND from AFA_REPORT order by ID)"))
                  .toString(),
              QStringLiteral("1:1,2:-"));
 }
@@ -222,5 +230,6 @@ void TestInsertGroups::rollbackForgetsGatheredRows()
         QCOMPARE(Written(dm), 0);
         dm.CommitReportBatch();
     }
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 0);
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(),
+             0);
 }
