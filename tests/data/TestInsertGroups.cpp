@@ -82,6 +82,14 @@ QList<int> Ids(TRecordStore *r)
     return ids;
 }
 
+// Starts a report batch on the emptied report store.
+TRecordStore *StartReportBatch(Tdm_Afa &dm)
+{
+    dm.BeginReportBatch();
+    dm.PrepareReportStore(0);
+    return dm.ReportStore();
+}
+
 } // namespace
 
 void TestInsertGroups::groupsStoreWhatSingleInsertsStore()
@@ -91,9 +99,7 @@ void TestInsertGroups::groupsStoreWhatSingleInsertsStore()
         const QString path = TestDatabase::FreshCopy();
         {
             Tdm_Afa dm(nullptr, path);
-            dm.BeginReportBatch();
-            dm.PrepareReportStore(0);
-            TRecordStore *r = dm.ReportStore();
+            TRecordStore *r = StartReportBatch(dm);
             if (!grouped)
                 r->InsertGroup = 1;
             QCOMPARE(r->InsertGroup, grouped ? 8 : 1);
@@ -117,9 +123,7 @@ void TestInsertGroups::refusedRowDropsItAndTheRowsAfter()
     const QString path = TestDatabase::FreshCopy();
     {
         Tdm_Afa dm(nullptr, path);
-        dm.BeginReportBatch();
-        dm.PrepareReportStore(0);
-        TRecordStore *r = dm.ReportStore();
+        TRecordStore *r = StartReportBatch(dm);
         for (int id = 1; id <= 7; ++id)
             r->AppendRecord(Row(r, id, id == 5 ? QString(40, u'X') : QString()));
         QCOMPARE(Written(dm), 0);
@@ -174,9 +178,7 @@ void TestInsertGroups::gatheredRowsWrittenBeforeChanging()
 {
     const QString path = TestDatabase::FreshCopy();
     Tdm_Afa dm(nullptr, path);
-    dm.BeginReportBatch();
-    dm.PrepareReportStore(0);
-    TRecordStore *r = dm.ReportStore();
+    TRecordStore *r = StartReportBatch(dm);
     auto gather = [&](int from, int to) {
         for (int id = from; id <= to; ++id)
             r->AppendRecord(Row(r, id));
@@ -219,9 +221,7 @@ void TestInsertGroups::rollbackForgetsGatheredRows()
     const QString path = TestDatabase::FreshCopy();
     {
         Tdm_Afa dm(nullptr, path);
-        dm.BeginReportBatch();
-        dm.PrepareReportStore(0);
-        TRecordStore *r = dm.ReportStore();
+        TRecordStore *r = StartReportBatch(dm);
         for (int id = 1; id <= 10; ++id)
             r->AppendRecord(Row(r, id));
         dm.IBTransaction->Rollback();
