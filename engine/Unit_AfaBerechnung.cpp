@@ -7,7 +7,8 @@
 
 using Extended = long double;
 
-namespace {
+namespace
+{
 
 int WholeYearsAtLeastOne(int months)
 {
@@ -60,6 +61,15 @@ double TAfABerechnung::MaxDegressiveRate(int months)
     return rate > 30 ? 30.0 : static_cast<double>(rate);
 }
 
+long long TAfABerechnung::LastScheduleYear(TDateTime startDate, int months)
+{
+    const long long startYear = YearOfDate(startDate);
+    const int firstYearMonths = 13 - DateSerial::MonthOf(startDate);
+    if (months <= firstYearMonths)
+        return startYear;
+    return startYear + (static_cast<long long>(months) - firstYearMonths + 11) / 12;
+}
+
 double TAfABerechnung::CurrentRate() const
 {
     if (Kind == afaDEG && Switched) {
@@ -83,8 +93,8 @@ void TAfABerechnung::RateLabel(bool withPercent, QString &target) const
     if (Kind == afaLIN || Switched) {
         target = withPercent ? QStringLiteral("L-%1").arg(RateText()) : QStringLiteral("Linear");
     } else if (Kind == afaDEG) {
-        target = withPercent ? QStringLiteral("D-%1").arg(RateText())
-                             : QStringLiteral("Degresssiv");
+        target =
+            withPercent ? QStringLiteral("D-%1").arg(RateText()) : QStringLiteral("Degresssiv");
     }
 }
 
@@ -101,8 +111,8 @@ double TAfABerechnung::AdditionsOfYear(int year)
     double sum = 0;
     try {
         for (cursor.First(); !cursor.Eof(); cursor.Next()) {
-            if (DateSerial::YearOf(DateSerial::FromVariant(cursor.FieldValue(QStringLiteral("Datum")))) !=
-                year)
+            if (DateSerial::YearOf(
+                    DateSerial::FromVariant(cursor.FieldValue(QStringLiteral("Datum")))) != year)
                 continue;
             const QVariant addition = cursor.FieldValue(QStringLiteral("Zugang"));
             if (!addition.isNull())
@@ -186,8 +196,8 @@ void TAfABerechnung::CalcLinear(TDateTime startDate, double residual, double cos
     }
 }
 
-void TAfABerechnung::CalcDegressive(TDateTime startDate, double rate, double residual,
-                                    double cost, int months)
+void TAfABerechnung::CalcDegressive(TDateTime startDate, double rate, double residual, double cost,
+                                    int months)
 {
     int monthsOfYear = 0;
     StartFirstYear(startDate, months, monthsOfYear);
@@ -213,24 +223,25 @@ void TAfABerechnung::CalcDegressive(TDateTime startDate, double rate, double res
 
         const double comparisonAmount =
             static_cast<double>(Extended(comparisonBase) / monthsBefore * monthsOfYear);
-        const double decliningAmount = static_cast<double>(
-            Extended(monthsOfYear) / 12 * decliningBase * (Extended(rate) / 100));
+        const double decliningAmount = static_cast<double>(Extended(monthsOfYear) / 12 *
+                                                           decliningBase * (Extended(rate) / 100));
 
         RemainingMonths -= monthsOfYear;
 
-        if (!Switched) {
-            YearAmount = decliningAmount;
-            OpeningValue = decliningBase;
-            ClosingValue = static_cast<double>(Extended(decliningBase) - decliningAmount);
-            if (RemainingMonths <= 0) {
-                YearAmount = decliningBase;
-                ClosingValue = 0;
-            }
-        } else {
-            YearAmount = comparisonAmount;
-            OpeningValue = comparisonBase;
-            ClosingValue = static_cast<double>(Extended(comparisonBase) - comparisonAmount);
+        // After the change-over the declining book value is spread evenly over the months
+        // that remained; the comparison schedule only serves the switch decision.
+        double amount =
+            Switched ? static_cast<double>(Extended(decliningBase) / monthsBefore * monthsOfYear)
+                     : decliningAmount;
+        double closing = static_cast<double>(Extended(decliningBase) - amount);
+        if (RemainingMonths <= 0) {
+            // The last year writes off the whole remaining value.
+            amount = decliningBase;
+            closing = 0;
         }
+        YearAmount = amount;
+        OpeningValue = decliningBase;
+        ClosingValue = closing;
         Switched = AllowSwitch && DefinitelyLess(decliningAmount, comparisonAmount);
         if (ClosingValue == 0)
             ClosingValue = Residual;
@@ -243,7 +254,7 @@ void TAfABerechnung::CalcDegressive(TDateTime startDate, double rate, double res
         AdvanceYear(monthsOfYear);
         monthsBefore = RemainingMonths;
         comparisonBase = static_cast<double>(Extended(comparisonBase) - comparisonAmount);
-        decliningBase = static_cast<double>(Extended(decliningBase) - decliningAmount);
+        decliningBase = closing;
         if (Switched) {
             LinRate = LinearRateFor(RemainingMonths);
             Kind = afaLIN;

@@ -18,8 +18,7 @@ public:
 
     TAfaArt SetKindCode(const QString &code);
     void CalcLinear(TDateTime startDate, double residual, double cost, int months);
-    void CalcDegressive(TDateTime startDate, double rate, double residual, double cost,
-                        int months);
+    void CalcDegressive(TDateTime startDate, double rate, double residual, double cost, int months);
     double AdditionsOfYear(int year);
     double CurrentRate() const;
     QString RateText() const;
@@ -30,6 +29,11 @@ public:
     // anything else, or a month outside 0..12, gives 0.
     static TDateTime MonthBoundary(int year, const QString &letter, int month);
     static double MaxDegressiveRate(int months);
+    // Longest useful life a schedule is computed for: 100 years.
+    static constexpr int MaxMonths = 1200;
+    // Calendar year of the last schedule year of a run from startDate over months (the start
+    // year when months is not positive); 64 bit, so any int input gives a sound answer.
+    static long long LastScheduleYear(TDateTime startDate, int months);
 
     TNotifyEvent OnYear;
     TAfaArt Kind = afaLIN;

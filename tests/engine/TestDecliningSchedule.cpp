@@ -19,11 +19,17 @@ void TestDecliningSchedule::workedExampleWithChangeOver()
         const char *label;
     };
     const QList<Expected> expected = {
-        {10000, 2000, 8000, 108, false, "D-20,00%"}, {8000, 1600, 6400, 96, false, "D-20,00%"},
-        {6400, 1280, 5120, 84, false, "D-20,00%"},   {5120, 1024, 4096, 72, false, "D-20,00%"},
-        {4096, 819.2, 3276.8, 60, true, "L-20,00%"}, {5000, 1000, 4000, 48, true, "L-20,00%"},
-        {4000, 1000, 3000, 36, true, "L-25,00%"},    {3000, 1000, 2000, 24, true, "L-33,33%"},
-        {2000, 1000, 1000, 12, true, "L-50,00%"},    {1000, 1000, 0, 0, true, "L-100,00%"},
+        {10000, 2000, 8000, 108, false, "D-20,00%"},
+        {8000, 1600, 6400, 96, false, "D-20,00%"},
+        {6400, 1280, 5120, 84, false, "D-20,00%"},
+        {5120, 1024, 4096, 72, false, "D-20,00%"},
+        {4096, 819.2, 3276.8, 60, true, "L-20,00%"},
+        // From year 6 the declining book value is spread evenly over the 60 months left.
+        {3276.8, 655.36, 2621.44, 48, true, "L-20,00%"},
+        {2621.44, 655.36, 1966.08, 36, true, "L-25,00%"},
+        {1966.08, 655.36, 1310.72, 24, true, "L-33,33%"},
+        {1310.72, 655.36, 655.36, 12, true, "L-50,00%"},
+        {655.36, 655.36, 0, 0, true, "L-100,00%"},
     };
     QCOMPARE(rec.years.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
@@ -41,6 +47,10 @@ void TestDecliningSchedule::workedExampleWithChangeOver()
         QCOMPARE(y.kind, i >= 5 ? afaLIN : afaDEG);
     }
     QCOMPARE(rec.years.last().closing, 0.0);
+    double total = 0;
+    for (const YearSeen &y : rec.years)
+        total += y.amount;
+    QCOMPARE(Money(total), QStringLiteral("10.000,00"));
 }
 
 void TestDecliningSchedule::workedExampleWithoutChangeOver()
@@ -87,8 +97,8 @@ void TestDecliningSchedule::aprilStartWithChangeOver()
     engine.AllowSwitch = true;
     engine.CalcDegressive(D(2024, 4, 15), 30, 0, 10000, 60);
     const QStringList amounts = {"2.250,00", "2.325,00", "1.627,50",
-                                 "2.000,00", "2.000,00", "500,00"};
-    const QStringList labels = {"D-30,00%", "D-30,00%", "L-50,00%",
+                                 "1.687,78", "1.687,78", "421,94"};
+    const QStringList labels = {"D-30,00%", "D-30,00%",  "L-50,00%",
                                 "L-50,00%", "L-100,00%", "L-100,00%"};
     QCOMPARE(rec.years.size(), 6);
     for (int i = 0; i < 6; ++i) {
@@ -97,7 +107,10 @@ void TestDecliningSchedule::aprilStartWithChangeOver()
     }
     QVERIFY(!rec.years[1].switched);
     QVERIFY(rec.years[2].switched);
-    QCOMPARE(Money(rec.years[3].opening), QStringLiteral("4.500,00"));
+    // Year 4 goes on from the declining closing value of year 3, over 27 months.
+    QCOMPARE(Money(rec.years[3].opening), QStringLiteral("3.797,50"));
+    QCOMPARE(rec.years[3].opening, rec.years[2].closing);
+    QCOMPARE(rec.years[5].amount, rec.years[5].opening);
     QCOMPARE(rec.years[5].closing, 0.0);
 }
 
@@ -117,8 +130,8 @@ void TestDecliningSchedule::equalAmountsDoNotChangeOver()
         double cost, rate;
         int months;
     };
-    for (const Case &c : {Case{807808.89, 25, 48}, Case{874997.41, 50, 24},
-                          Case{795953.18, 12.5, 96}}) {
+    for (const Case &c :
+         {Case{807808.89, 25, 48}, Case{874997.41, 50, 24}, Case{795953.18, 12.5, 96}}) {
         TAfABerechnung engine;
         ScheduleRecorder rec(engine);
         engine.CalcDegressive(D(2024, 6, 1), c.rate, 0, c.cost, c.months);
@@ -154,9 +167,65 @@ void TestDecliningSchedule::additionsEnterBothSchedules()
     QCOMPARE(Money(rec.years[1].opening), QStringLiteral("9.200,00"));
     QCOMPARE(Money(rec.years[1].amount), QStringLiteral("1.840,00"));
     QVERIFY(rec.years[1].switched); // 1840 < 9200 / 48 * 12 = 2300
-    QCOMPARE(Money(rec.years[2].opening), QStringLiteral("6.900,00"));
-    QCOMPARE(Money(rec.years[2].amount), QStringLiteral("2.300,00"));
+    // Year 3 spreads the declining value 7360 over the 36 months left.
+    QCOMPARE(Money(rec.years[2].opening), QStringLiteral("7.360,00"));
+    QCOMPARE(Money(rec.years[2].amount), QStringLiteral("2.453,33"));
     QCOMPARE(rec.years.last().closing, 0.0);
+}
+
+void TestDecliningSchedule::openingsChainAndAmountsAddUp()
+{
+    // Random assets, both kinds, with and without change-over and additions: every year
+    // opens with the previous closing value plus its additions, and the years write off
+    // exactly the depreciable amount.
+    QRandomGenerator random(20261210);
+    for (int n = 0; n < 3000; ++n) {
+        const int months = 12 + random.bounded(229);
+        const QDate start(2000 + random.bounded(40), 1 + random.bounded(12),
+                          1 + random.bounded(28));
+        const double cost = random.bounded(1, 5000000) / 100.0;
+        const double residual = n % 3 == 0 ? random.bounded(0, int(cost * 10)) / 100.0 : 0;
+        const double rate = 0.5 + random.bounded(595) / 20.0;
+        const bool linear = n % 4 == 0;
+        MemoryMovements moves;
+        const int moveCount = random.bounded(4);
+        for (int k = 0; k < moveCount; ++k) {
+            const QDate date = start.addMonths(random.bounded(months + 24) - 12);
+            const double amount = random.bounded(1, 2000000) / 100.0;
+            moves.rows.append({k + 1, QDateTime(date, QTime(10, 30)), amount});
+        }
+        TAfABerechnung engine;
+        engine.Movements = &moves;
+        engine.AllowSwitch = n % 2 == 1;
+        ScheduleRecorder rec(engine);
+        if (linear)
+            engine.CalcLinear(D(start.year(), start.month(), start.day()), residual, cost, months);
+        else
+            engine.CalcDegressive(D(start.year(), start.month(), start.day()), rate, residual, cost,
+                                  months);
+        const QString what = QStringLiteral("Fall %1: %2 Monate ab %3, Kosten %4, Rest %5, Satz %6")
+                                 .arg(n)
+                                 .arg(months)
+                                 .arg(start.toString(Qt::ISODate))
+                                 .arg(cost, 0, 'f', 2)
+                                 .arg(residual, 0, 'f', 2)
+                                 .arg(rate);
+        QVERIFY2(!rec.years.isEmpty(), qPrintable(what));
+        double total = 0, additions = 0, previousClosing = cost - residual;
+        for (int i = 0; i < rec.years.size(); ++i) {
+            const YearSeen &y = rec.years[i];
+            additions += y.additions;
+            total += y.amount;
+            const double expectedOpening = previousClosing + y.additions;
+            QVERIFY2(qAbs(y.opening - expectedOpening) <= 1e-6 * qMax(1.0, expectedOpening),
+                     qPrintable(what + QStringLiteral(", Jahr %1").arg(i + 1)));
+            QVERIFY2(y.amount >= 0, qPrintable(what + QStringLiteral(", Jahr %1").arg(i + 1)));
+            previousClosing = i + 1 < rec.years.size() ? y.closing : 0;
+        }
+        QCOMPARE(rec.years.last().closing, residual);
+        const double depreciable = cost - residual + additions;
+        QVERIFY2(qAbs(total - depreciable) <= 1e-6 * qMax(1.0, depreciable), qPrintable(what));
+    }
 }
 
 void TestDecliningSchedule::maxDegressiveRate_data()

@@ -12,6 +12,7 @@ private slots:
     void equalAmountsDoNotChangeOver();
     void changeOverDoesNotCarryIntoNextRun();
     void additionsEnterBothSchedules();
+    void openingsChainAndAmountsAddUp();
     void maxDegressiveRate_data();
     void maxDegressiveRate();
 };
