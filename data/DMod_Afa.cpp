@@ -3,13 +3,15 @@
 #include "DatabaseError.h"
 #include "FieldText.h"
 #include "RunId.h"
+#include "Unit_AfaBerechnung.h"
 #include "Unit_Global.h"
 
 #include <QDate>
 
 Tdm_Afa *dm_Afa = nullptr;
 
-namespace {
+namespace
+{
 
 // Update statements of a table over its columns, keyed by ID.
 TUpdateSQL UpdateStatements(const QString &table, const QStringList &columns)
@@ -23,8 +25,9 @@ TUpdateSQL UpdateStatements(const QString &table, const QStringList &columns)
     u.RefreshSQL = QStringLiteral("Select * from %1\nwhere ID = :ID").arg(table);
     u.ModifySQL = QStringLiteral("update %1\nset\n%2\nwhere\n  ID = :OLD_ID")
                       .arg(table, assignments.join(QStringLiteral(",\n")));
-    u.InsertSQL = QStringLiteral("insert into %1\n  (%2)\nvalues\n  (%3)")
-                      .arg(table, columns.join(QStringLiteral(", ")), params.join(QStringLiteral(", ")));
+    u.InsertSQL =
+        QStringLiteral("insert into %1\n  (%2)\nvalues\n  (%3)")
+            .arg(table, columns.join(QStringLiteral(", ")), params.join(QStringLiteral(", ")));
     u.DeleteSQL = QStringLiteral("delete from %1\nwhere\n  ID = :OLD_ID").arg(table);
     return u;
 }
@@ -60,8 +63,9 @@ Tdm_Afa::Tdm_Afa(QObject *parent, const QString &databasePath)
 Tdm_Afa::~Tdm_Afa()
 {
     // Stores close first, then the transaction commits, then the connection detaches.
-    for (TRecordStore *store : {qry_Helper, stp_ClearAfaReport, cds_AfaReport, tbl_Afa_Report, qry_Afa_ZuAbgang,
-                                qry_Afa_Erfassung, qry_Afa_Arten, qry_Afa_Konten}) {
+    for (TRecordStore *store :
+         {qry_Helper, stp_ClearAfaReport, cds_AfaReport, tbl_Afa_Report, qry_Afa_ZuAbgang,
+          qry_Afa_Erfassung, qry_Afa_Arten, qry_Afa_Konten}) {
         try {
             store->Close();
         } catch (...) {
@@ -88,11 +92,14 @@ void Tdm_Afa::CreateStores()
     qry_Afa_Konten = makeStore(QStringLiteral("qry_Afa_Konten"));
     qry_Afa_Konten->SQL = {QStringLiteral("Select * from Afa_Konten")};
     qry_Afa_Konten->UpdateObject =
-        UpdateStatements(QStringLiteral("Afa_Konten"), {QStringLiteral("ID"), QStringLiteral("NR"), QStringLiteral("BEZEICHNUNG")});
+        UpdateStatements(QStringLiteral("Afa_Konten"), {QStringLiteral("ID"), QStringLiteral("NR"),
+                                                        QStringLiteral("BEZEICHNUNG")});
     qry_Afa_Konten->GeneratorName = QStringLiteral("GEN_AFA_KONTEN_ID");
-    qry_Afa_Konten->AddField(QStringLiteral("ID"), TFieldType::Integer, 0, QStringLiteral("#"))->Required = true;
+    qry_Afa_Konten->AddField(QStringLiteral("ID"), TFieldType::Integer, 0, QStringLiteral("#"))
+        ->Required = true;
     qry_Afa_Konten->AddField(QStringLiteral("NR"), TFieldType::String, 8, QStringLiteral("Konto"));
-    qry_Afa_Konten->AddField(QStringLiteral("BEZEICHNUNG"), TFieldType::String, 255, QStringLiteral("Bezeichnung"));
+    qry_Afa_Konten->AddField(QStringLiteral("BEZEICHNUNG"), TFieldType::String, 255,
+                             QStringLiteral("Bezeichnung"));
 
     qry_Afa_Arten = makeStore(QStringLiteral("qry_Afa_Arten"));
     qry_Afa_Arten->SQL = {QStringLiteral("Select * from Afa_Arten")};
@@ -128,51 +135,65 @@ void Tdm_Afa::CreateStores()
         QStringLiteral("Afa_Erfassung"),
         {QStringLiteral("ID"), QStringLiteral("INVENTARNR"), QStringLiteral("BEZEICHNUNG"),
          QStringLiteral("ANSCHAFFUNGSDATUM"), QStringLiteral("ABSCHREIBUNGSDATUM"),
-         QStringLiteral("ERSTELLUNGSDATUM"), QStringLiteral("KOSTEN"), QStringLiteral("RESTBUCHWERT"),
-         QStringLiteral("NUTZUNGSDAUER"), QStringLiteral("PROZENTSATZ"), QStringLiteral("AKTIV"),
-         QStringLiteral("USE_ABSCHRDATUM"), QStringLiteral("AFA_KONTEN_ID"), QStringLiteral("AFA_ARTEN_ID")});
+         QStringLiteral("ERSTELLUNGSDATUM"), QStringLiteral("KOSTEN"),
+         QStringLiteral("RESTBUCHWERT"), QStringLiteral("NUTZUNGSDAUER"),
+         QStringLiteral("PROZENTSATZ"), QStringLiteral("AKTIV"), QStringLiteral("USE_ABSCHRDATUM"),
+         QStringLiteral("AFA_KONTEN_ID"), QStringLiteral("AFA_ARTEN_ID")});
     e->GeneratorName = QStringLiteral("GEN_AFA_ERFASSUNG_ID");
     e->AddField(QStringLiteral("ID"), TFieldType::Integer, 0, QStringLiteral("#"))->Required = true;
-    e->AddField(QStringLiteral("INVENTARNR"), TFieldType::String, 32, QStringLiteral("Inventar-Nr."));
-    e->AddField(QStringLiteral("BEZEICHNUNG"), TFieldType::String, 255, QStringLiteral("Bezeichnung"));
-    e->AddField(QStringLiteral("ANSCHAFFUNGSDATUM"), TFieldType::DateTime, 0, QStringLiteral("Anschaffungsdatum"));
-    e->AddField(QStringLiteral("ABSCHREIBUNGSDATUM"), TFieldType::DateTime, 0, QStringLiteral("Abschreibungsdatum"));
-    e->AddField(QStringLiteral("ERSTELLUNGSDATUM"), TFieldType::DateTime, 0, QStringLiteral("Erstellungsdatum"));
-    e->AddField(QStringLiteral("KOSTEN"), TFieldType::Float, 0, QStringLiteral("Kosten"))->Alignment = TFieldAlign::Left;
-    e->AddField(QStringLiteral("RESTBUCHWERT"), TFieldType::Float, 0, QStringLiteral("Restbuchwert"));
-    e->AddField(QStringLiteral("NUTZUNGSDAUER"), TFieldType::Integer, 0, QStringLiteral("Nutzungsdauer"))->Alignment =
-        TFieldAlign::Left;
-    e->AddField(QStringLiteral("PROZENTSATZ"), TFieldType::Float, 0, QStringLiteral("Proz. degr. Abschr."));
+    e->AddField(QStringLiteral("INVENTARNR"), TFieldType::String, 32,
+                QStringLiteral("Inventar-Nr."));
+    e->AddField(QStringLiteral("BEZEICHNUNG"), TFieldType::String, 255,
+                QStringLiteral("Bezeichnung"));
+    e->AddField(QStringLiteral("ANSCHAFFUNGSDATUM"), TFieldType::DateTime, 0,
+                QStringLiteral("Anschaffungsdatum"));
+    e->AddField(QStringLiteral("ABSCHREIBUNGSDATUM"), TFieldType::DateTime, 0,
+                QStringLiteral("Abschreibungsdatum"));
+    e->AddField(QStringLiteral("ERSTELLUNGSDATUM"), TFieldType::DateTime, 0,
+                QStringLiteral("Erstellungsdatum"));
+    e->AddField(QStringLiteral("KOSTEN"), TFieldType::Float, 0, QStringLiteral("Kosten"))
+        ->Alignment = TFieldAlign::Left;
+    e->AddField(QStringLiteral("RESTBUCHWERT"), TFieldType::Float, 0,
+                QStringLiteral("Restbuchwert"));
+    e->AddField(QStringLiteral("NUTZUNGSDAUER"), TFieldType::Integer, 0,
+                QStringLiteral("Nutzungsdauer"))
+        ->Alignment = TFieldAlign::Left;
+    e->AddField(QStringLiteral("PROZENTSATZ"), TFieldType::Float, 0,
+                QStringLiteral("Proz. degr. Abschr."));
     e->AddField(QStringLiteral("AKTIV"), TFieldType::Integer, 0, QStringLiteral("Aktiv"));
-    e->AddField(QStringLiteral("USE_ABSCHRDATUM"), TFieldType::Integer, 0, QStringLiteral("Drucke Datum Abschr."));
+    e->AddField(QStringLiteral("USE_ABSCHRDATUM"), TFieldType::Integer, 0,
+                QStringLiteral("Drucke Datum Abschr."));
     e->AddField(QStringLiteral("AFA_ART_KUERZEL"), TFieldType::String, 16)->ReadOnly = true;
     e->AddField(QStringLiteral("AFA_ARTEN_ID"), TFieldType::Integer);
     e->AddField(QStringLiteral("AFA_KONTEN_BEZEICHNUNG"), TFieldType::String, 255)->ReadOnly = true;
     e->AddField(QStringLiteral("AFA_KONTEN_ID"), TFieldType::Integer);
     e->AddLookupField(QStringLiteral("Lu_Afa_Konten_Nr"), TFieldType::String, 8, qry_Afa_Konten,
                       QStringLiteral("AFA_KONTEN_ID"), QStringLiteral("ID"), QStringLiteral("NR"));
-    e->AddLookupField(QStringLiteral("Lu_Afa_Konten_Bezeichnung"), TFieldType::String, 255, qry_Afa_Konten,
-                      QStringLiteral("AFA_KONTEN_ID"), QStringLiteral("ID"), QStringLiteral("BEZEICHNUNG"),
-                      QStringLiteral("Kontobez."));
-    e->AddLookupField(QStringLiteral("Lu_Afa_Arten_Bezeichnung"), TFieldType::String, 128, qry_Afa_Arten,
-                      QStringLiteral("AFA_ARTEN_ID"), QStringLiteral("ID"), QStringLiteral("BEZEICHNUNG"));
+    e->AddLookupField(QStringLiteral("Lu_Afa_Konten_Bezeichnung"), TFieldType::String, 255,
+                      qry_Afa_Konten, QStringLiteral("AFA_KONTEN_ID"), QStringLiteral("ID"),
+                      QStringLiteral("BEZEICHNUNG"), QStringLiteral("Kontobez."));
+    e->AddLookupField(QStringLiteral("Lu_Afa_Arten_Bezeichnung"), TFieldType::String, 128,
+                      qry_Afa_Arten, QStringLiteral("AFA_ARTEN_ID"), QStringLiteral("ID"),
+                      QStringLiteral("BEZEICHNUNG"));
 
     qry_Afa_ZuAbgang = makeStore(QStringLiteral("qry_Afa_ZuAbgang"));
     TRecordStore *z = qry_Afa_ZuAbgang;
     z->SQL = {QStringLiteral("Select * from Afa_Zuabgang Where Afa_Erfassung_Id = :ID")};
     z->UpdateObject = UpdateStatements(
         QStringLiteral("Afa_Zuabgang"),
-        {QStringLiteral("ID"), QStringLiteral("BEZEICHNUNG"), QStringLiteral("DATUM"), QStringLiteral("ZUGANG"),
-         QStringLiteral("ABGANG"), QStringLiteral("ERSTELLUNGSDATUM"), QStringLiteral("AFA_ERFASSUNG_ID"),
-         QStringLiteral("AKTIV")});
+        {QStringLiteral("ID"), QStringLiteral("BEZEICHNUNG"), QStringLiteral("DATUM"),
+         QStringLiteral("ZUGANG"), QStringLiteral("ABGANG"), QStringLiteral("ERSTELLUNGSDATUM"),
+         QStringLiteral("AFA_ERFASSUNG_ID"), QStringLiteral("AKTIV")});
     z->GeneratorName = QStringLiteral("GEN_AFA_ZUABGANG_ID");
     z->MasterSource = qry_Afa_Erfassung;
     z->AddField(QStringLiteral("ID"), TFieldType::Integer)->Required = true;
-    z->AddField(QStringLiteral("BEZEICHNUNG"), TFieldType::String, 255, QStringLiteral("Bezeichnung"));
+    z->AddField(QStringLiteral("BEZEICHNUNG"), TFieldType::String, 255,
+                QStringLiteral("Bezeichnung"));
     z->AddField(QStringLiteral("DATUM"), TFieldType::DateTime, 0, QStringLiteral("Datum"));
     z->AddField(QStringLiteral("ZUGANG"), TFieldType::Float, 0, QStringLiteral("Zugang [€]"));
     z->AddField(QStringLiteral("ABGANG"), TFieldType::Float, 0, QStringLiteral("Abgang  [€]"));
-    z->AddField(QStringLiteral("ERSTELLUNGSDATUM"), TFieldType::DateTime, 0, QStringLiteral("Erstellungsdatum"));
+    z->AddField(QStringLiteral("ERSTELLUNGSDATUM"), TFieldType::DateTime, 0,
+                QStringLiteral("Erstellungsdatum"));
     z->AddField(QStringLiteral("AFA_ERFASSUNG_ID"), TFieldType::Integer);
     z->AddField(QStringLiteral("AKTIV"), TFieldType::Integer, 0, QStringLiteral("Aktiv"));
 
@@ -205,7 +226,8 @@ void Tdm_Afa::CreateStores()
 
     cds_AfaReport = new TRecordStore(QStringLiteral("cds_AfaReport"), this);
     TRecordStore *c = cds_AfaReport;
-    c->IndexFieldNames = QStringLiteral("Afa_Konten_ID;Afa_Erfassung_ID;Datum"); // cds_AfaReport_Index
+    c->IndexFieldNames =
+        QStringLiteral("Afa_Konten_ID;Afa_Erfassung_ID;Datum"); // cds_AfaReport_Index
     c->AddField(QStringLiteral("Id"), TFieldType::Integer);
     c->AddField(QStringLiteral("Afa_Erfassung_ID"), TFieldType::Integer);
     c->AddField(QStringLiteral("InventarNr"), TFieldType::String, 32);
@@ -248,9 +270,11 @@ void Tdm_Afa::CreateStores()
     qry_Afa_Erfassung->BeforePost = [this](TRecordStore *ds) { IBQueryBeforePost(ds); };
     const auto getText = [this](TStoreField *f, QString &t, bool d) { FieldGetText(f, t, d); };
     const auto setText = [this](TStoreField *f, const QString &t) { FieldSetText(f, t); };
-    for (TStoreField *f : {e->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM")), e->FieldByName(QStringLiteral("KOSTEN")),
-                           e->FieldByName(QStringLiteral("AKTIV")), e->FieldByName(QStringLiteral("USE_ABSCHRDATUM")),
-                           z->FieldByName(QStringLiteral("AKTIV"))}) {
+    for (TStoreField *f :
+         {e->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM")),
+          e->FieldByName(QStringLiteral("KOSTEN")), e->FieldByName(QStringLiteral("AKTIV")),
+          e->FieldByName(QStringLiteral("USE_ABSCHRDATUM")),
+          z->FieldByName(QStringLiteral("AKTIV"))}) {
         f->OnGetText = getText;
         f->OnSetText = setText;
     }
@@ -295,9 +319,18 @@ void Tdm_Afa::IBQueryBeforePost(TRecordStore *DataSet)
 {
     if (DataSet != qry_Afa_Erfassung)
         return;
+    // A longer life could not be computed; the evaluation would refuse the asset.
+    const TStoreField *life = DataSet->FieldByName(QStringLiteral("NUTZUNGSDAUER"));
+    if (!life->IsNull() && (life->AsInteger() < 0 || life->AsInteger() > TAfABerechnung::MaxMonths))
+        throw EDatabaseError(QStringLiteral("Die Nutzungsdauer von %1 Monaten ist nicht zulässig: "
+                                            "erlaubt sind 0 bis %2 Monate (100 Jahre). Der "
+                                            "Datensatz wurde nicht gespeichert.")
+                                 .arg(life->AsInteger())
+                                 .arg(TAfABerechnung::MaxMonths));
     TStoreField *written = DataSet->FieldByName(QStringLiteral("ABSCHREIBUNGSDATUM"));
     if (written->IsNull())
-        written->SetAsDateTime(DataSet->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM"))->AsDateTime());
+        written->SetAsDateTime(
+            DataSet->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM"))->AsDateTime());
     TStoreField *kind = DataSet->FieldByName(QStringLiteral("AFA_ARTEN_ID"));
     if (kind->IsNull())
         kind->SetValue(GetKindId(afaLIN));
@@ -335,7 +368,8 @@ QVariant Tdm_Afa::GetKindId(TAfaArt kind)
 {
     QVariant result;
     try {
-        HelperStatement(QStringLiteral("Select Id, Kuerzel from Afa_Arten Where Kuerzel = :Kuerzel"));
+        HelperStatement(
+            QStringLiteral("Select Id, Kuerzel from Afa_Arten Where Kuerzel = :Kuerzel"));
         qry_Helper->SetParam(QStringLiteral("Kuerzel"), CodeFromKind(kind));
         qry_Helper->Open();
         if (!qry_Helper->IsEmpty())
@@ -401,14 +435,52 @@ int Tdm_Afa::NextReportRowId()
 void Tdm_Afa::BeginReportBatch()
 {
     IBDatabase->Open();
+    // Whatever was pending before belongs to nobody's run: a rollback must not take it.
+    IBTransaction->CommitWork();
     m_reportBatch = true;
 }
 
 void Tdm_Afa::CommitReportBatch()
 {
+    if (!m_reportBatch)
+        return;
+    if (IBDatabase->Connected()) {
+        try {
+            // A refused row fails the whole batch, not only the rows after it.
+            tbl_Afa_Report->FlushInserts();
+        } catch (...) {
+            RollbackReportBatch();
+            throw;
+        }
+    }
     m_reportBatch = false;
     if (IBDatabase->Connected())
-        IBTransaction->CommitWork();
+        IBTransaction->CommitWork(); // a failed commit rolls back
+}
+
+void Tdm_Afa::RollbackReportBatch() noexcept
+{
+    if (!m_reportBatch)
+        return;
+    m_reportBatch = false;
+    try {
+        IBTransaction->Rollback();
+        tbl_Afa_Report->Close();
+        if (!IBDatabase->Connected())
+            return;
+        IBTransaction->StartTransaction();
+        // The store shows the report that stays: the one before this run.
+        tbl_Afa_Report->IndexName = QStringLiteral("Afa_Report_Index");
+        tbl_Afa_Report->Open();
+        tbl_Afa_Report->First();
+        ReportRowCounter = tbl_Afa_Report->RecordCount();
+    } catch (...) {
+        // Already on an error's way out: the store stays closed.
+        try {
+            tbl_Afa_Report->Close();
+        } catch (...) {
+        }
+    }
 }
 
 void Tdm_Afa::HelperStatement(const QString &sql)
@@ -426,12 +498,14 @@ void Tdm_Afa::SettingsStatement(const QString &op, const QString &key, const QSt
         qry_Helper->SetParam(QStringLiteral("kuerzel"), key);
         qry_Helper->Open();
     } else if (op == QStringLiteral("ins")) {
-        HelperStatement(QStringLiteral("Insert Into Afa_Settings(kuerzel,bezeichnung) Values (:kuerzel,:bezeichnung)"));
+        HelperStatement(QStringLiteral(
+            "Insert Into Afa_Settings(kuerzel,bezeichnung) Values (:kuerzel,:bezeichnung)"));
         qry_Helper->SetParam(QStringLiteral("kuerzel"), key);
         qry_Helper->SetParam(QStringLiteral("bezeichnung"), description);
         qry_Helper->ExecSQL();
     } else if (op == QStringLiteral("upd_str_to_blobfield")) {
-        HelperStatement(QStringLiteral("Update Afa_Settings Set blobwert = :blobwert Where kuerzel = :kuerzel"));
+        HelperStatement(QStringLiteral(
+            "Update Afa_Settings Set blobwert = :blobwert Where kuerzel = :kuerzel"));
         qry_Helper->SetParam(QStringLiteral("kuerzel"), key);
         Global().BlobHelper->StringToBlobParam(qry_Helper, QStringLiteral("blobwert"), content);
         qry_Helper->ExecSQL();
@@ -469,7 +543,8 @@ void Tdm_Afa::SetSettingText(const QString &key, const QString &text)
 void Tdm_Afa::SetSettingBytes(const QString &key, const QByteArray &bytes)
 {
     EnsureSetting(key);
-    HelperStatement(QStringLiteral("Update Afa_Settings Set blobwert = :blobwert Where kuerzel = :kuerzel"));
+    HelperStatement(
+        QStringLiteral("Update Afa_Settings Set blobwert = :blobwert Where kuerzel = :kuerzel"));
     qry_Helper->SetParam(QStringLiteral("kuerzel"), key);
     Global().BlobHelper->BytesToBlobParam(qry_Helper, QStringLiteral("blobwert"), bytes);
     qry_Helper->ExecSQL();

@@ -12,7 +12,7 @@
 // once. Report rows are written as one batch per evaluation:
 //   BeginReportBatch(); PrepareReportStore(0); { ReportStore()->Append(); ... Post(); }
 //   PrepareReportStore(1)  (rewinds and commits the batch; CommitReportBatch() does the
-//   commit alone, e.g. after a failed walk).
+//   commit alone). A run that fails calls RollbackReportBatch(): the previous rows stay.
 // The destructor closes the stores, commits and detaches.
 #include "AfaArt.h"
 #include "AppPaths.h"
@@ -23,14 +23,12 @@
 #include <QObject>
 
 // A data source: the link between a store and the controls bound to it.
-struct TDataSource
-{
+struct TDataSource {
     TRecordStore *DataSet = nullptr;
 };
 
 // A data connection of the report engine: the dataset it reads.
-struct TReportDataConnection
-{
+struct TReportDataConnection {
     QString Name;
     TRecordStore *DataSet = nullptr;
 };
@@ -53,7 +51,8 @@ public:
     TRecordStore *cds_AfaReport;
     TRecordStore *qry_Helper;
     TRecordStore *stp_ClearAfaReport;
-    TDataSource ds_Afa_Erfassung, ds_Afa_ZuAbgang, ds_Afa_Konten, ds_Afa_Arten, ds_AfaReport, ds_Helper;
+    TDataSource ds_Afa_Erfassung, ds_Afa_ZuAbgang, ds_Afa_Konten, ds_Afa_Arten, ds_AfaReport,
+        ds_Helper;
     TReportDataConnection rvdsc_AfaReport, rvdsc_Test;
 
     QString RunId;
@@ -78,7 +77,10 @@ public:
     void PrepareReportStore(int mode);             // 0 empty, 1 rewind in index order
     int NextReportRowId();
     void BeginReportBatch();
+    // All or nothing: a refused row or a failed commit rolls the whole batch back.
     void CommitReportBatch();
+    // Forgets the batch: the report table keeps the rows it had before; the store shows them.
+    void RollbackReportBatch() noexcept;
     bool ReportBatchActive() const { return m_reportBatch; }
 
     // Settings ("RPT", "RUT").

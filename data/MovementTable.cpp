@@ -8,7 +8,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
+namespace
+{
 // The detail store's rows for all assets at once, with the columns the depreciation engine
 // reads. A natural scan returns them in storage order, the order in which each asset's own
 // detail read returns its rows.
@@ -41,10 +42,20 @@ void TMovementTable::Load()
             row[i] = query.value(i);
         const int asset = row[assetColumn].toInt();
         // The year's sum as the walk over the asset's rows forms it.
-        double &sum = m_additions[AssetYear(asset, DateSerial::YearOf(DateSerial::FromVariant(row[dateColumn])))];
+        double &sum = m_additions[AssetYear(
+            asset, DateSerial::YearOf(DateSerial::FromVariant(row[dateColumn])))];
         if (!row[additionColumn].isNull())
             sum += row[additionColumn].toDouble();
         m_byAsset[asset].append(std::move(row));
+    }
+    // next() gives false at the end and on a failed fetch alike (e.g. a damaged file).
+    if (query.lastError().isValid()) {
+        const QString text = query.lastError().text();
+        Clear();
+        throw EDatabaseError(
+            QStringLiteral("Die Zu- und Abgänge konnten nicht vollständig gelesen werden: %1")
+                .arg(text),
+            text);
     }
     m_loaded = true;
 }
@@ -69,7 +80,8 @@ const QVector<TMovementTable::TRow> &TMovementTable::Rows() const
     if (!m_loaded)
         const_cast<TMovementTable *>(this)->Load();
     const QVariant asset = Assets.CurrentId();
-    const std::optional<int> key = asset.isNull() ? std::nullopt : std::optional<int>(asset.toInt());
+    const std::optional<int> key =
+        asset.isNull() ? std::nullopt : std::optional<int>(asset.toInt());
     if (!m_rows || key != m_asset) {
         // Another asset: stand on its first movement, as the detail store does.
         m_asset = key;
@@ -89,7 +101,10 @@ const TMovementTable::TRow *TMovementTable::CurrentRow() const
     return m_pos < rows.size() ? &rows[m_pos] : &rows.last();
 }
 
-bool TMovementTable::IsEmpty() const { return Rows().isEmpty(); }
+bool TMovementTable::IsEmpty() const
+{
+    return Rows().isEmpty();
+}
 
 bool TMovementTable::KnownAdditionsOfYear(int year, double &sum) const
 {
@@ -110,7 +125,10 @@ void TMovementTable::Next()
         ++m_pos;
 }
 
-bool TMovementTable::Eof() const { return m_pos >= Rows().size(); }
+bool TMovementTable::Eof() const
+{
+    return m_pos >= Rows().size();
+}
 
 QVariant TMovementTable::CurrentId() const
 {
@@ -148,6 +166,7 @@ QVariant TMovementTable::FieldValue(const QString &name) const
         m_lastColumn = column;
     }
     if (column < 0)
-        throw EDatabaseError(QStringLiteral("Zu- und Abgänge: Feld „%1“ nicht gefunden.").arg(name));
+        throw EDatabaseError(
+            QStringLiteral("Zu- und Abgänge: Feld „%1“ nicht gefunden.").arg(name));
     return row->at(column);
 }

@@ -14,7 +14,8 @@
 #include <numeric>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Parameter names (":NAME") of a statement, in order, without duplicates; quoted text skipped.
 QStringList ParamNames(const QString &sql)
@@ -35,7 +36,8 @@ QStringList ParamNames(const QString &sql)
         if (c != u':' || (i > 0 && (sql.at(i - 1).isLetterOrNumber() || sql.at(i - 1) == u':')))
             continue;
         qsizetype j = i + 1;
-        while (j < sql.size() && (sql.at(j).isLetterOrNumber() || sql.at(j) == u'_' || sql.at(j) == u'$'))
+        while (j < sql.size() &&
+               (sql.at(j).isLetterOrNumber() || sql.at(j) == u'_' || sql.at(j) == u'$'))
             ++j;
         if (j > i + 1) {
             const QString name = sql.mid(i + 1, j - i - 1);
@@ -105,7 +107,8 @@ TRecordStore::~TRecordStore()
             detail->MasterSource = nullptr;
 }
 
-TStoreField *TRecordStore::AddField(const QString &name, TFieldType type, int size, const QString &label)
+TStoreField *TRecordStore::AddField(const QString &name, TFieldType type, int size,
+                                    const QString &label)
 {
     auto field = std::make_unique<TStoreField>(this, name, type, size);
     field->DisplayLabel = label;
@@ -124,8 +127,8 @@ TStoreField *TRecordStore::AddField(const QString &name, TFieldType type, int si
 
 TStoreField *TRecordStore::AddLookupField(const QString &name, TFieldType type, int size,
                                           TRecordStore *lookupDataSet, const QString &keyFields,
-                                          const QString &lookupKeyFields, const QString &resultField,
-                                          const QString &label)
+                                          const QString &lookupKeyFields,
+                                          const QString &resultField, const QString &label)
 {
     auto field = std::make_unique<TStoreField>(this, name, type, size);
     field->DisplayLabel = label;
@@ -172,8 +175,9 @@ TStoreField *TRecordStore::FieldByName(const QString &name) const
 void TRecordStore::CheckActive() const
 {
     if (m_state == TStoreState::Closed)
-        throw EDatabaseError(QStringLiteral(
-            "Die Datenmenge „%1“ ist geschlossen; der Vorgang ist nicht möglich.").arg(objectName()));
+        throw EDatabaseError(
+            QStringLiteral("Die Datenmenge „%1“ ist geschlossen; der Vorgang ist nicht möglich.")
+                .arg(objectName()));
 }
 
 QString TRecordStore::SelectText() const
@@ -187,7 +191,8 @@ QString TRecordStore::SelectText() const
         return text;
     // Read in the order of the named index; the plan makes the database insist on it.
     return text + QStringLiteral(" PLAN (%1 ORDER %2) ORDER BY %3")
-                      .arg(TableName, IndexName.toUpper(), IndexColumns(IndexName).join(QStringLiteral(", ")));
+                      .arg(TableName, IndexName.toUpper(),
+                           IndexColumns(IndexName).join(QStringLiteral(", ")));
 }
 
 QStringList TRecordStore::IndexColumns(const QString &indexName) const
@@ -202,9 +207,16 @@ QStringList TRecordStore::IndexColumns(const QString &indexName) const
         if (segments.exec())
             while (segments.next())
                 columns << segments.value(0).toString().trimmed();
+        if (segments.lastError().isValid()) {
+            const QString text = segments.lastError().text();
+            throw EDatabaseError(QStringLiteral("Der Index „%1“ kann nicht gelesen werden: %2")
+                                     .arg(indexName.toUpper(), text),
+                                 text);
+        }
     }
     if (columns.isEmpty())
-        throw EDatabaseError(QStringLiteral("Der Index „%1“ fehlt in der Datenbank.").arg(indexName.toUpper()));
+        throw EDatabaseError(
+            QStringLiteral("Der Index „%1“ fehlt in der Datenbank.").arg(indexName.toUpper()));
     return columns;
 }
 
@@ -217,13 +229,13 @@ void TRecordStore::SortByIndex(const QString &indexName)
     for (const QString &column : IndexColumns(indexName)) {
         TStoreField *field = FindField(column);
         if (!field || field->m_slot < 0)
-            throw EDatabaseError(QStringLiteral("%1: Feld „%2“ nicht gefunden.").arg(objectName(), column));
+            throw EDatabaseError(
+                QStringLiteral("%1: Feld „%2“ nicht gefunden.").arg(objectName(), column));
         keySlots << field->m_slot;
     }
     // Ascending as the index: empty values first, then numbers, date-times and texts by value.
     // Each row's key is worked out once.
-    struct TKeyPart
-    {
+    struct TKeyPart {
         enum { IsNull, IsNumber, IsText, IsOther } Kind = IsNull;
         double Number = 0;
         QString Text;
@@ -253,8 +265,8 @@ void TRecordStore::SortByIndex(const QString &indexName)
                 // The wall-clock value, as the database orders its time stamps.
                 const QDateTime dt = value.toDateTime();
                 part.Kind = TKeyPart::IsNumber;
-                part.Number = double(dt.date().toJulianDay()) * 86400000.0 +
-                              dt.time().msecsSinceStartOfDay();
+                part.Number =
+                    double(dt.date().toJulianDay()) * 86400000.0 + dt.time().msecsSinceStartOfDay();
                 break;
             }
             case QMetaType::QString:
@@ -354,8 +366,9 @@ void TRecordStore::BindParams(QSqlQuery &query, const QString &sql, const TRow *
                     value = (*oldRow)[f->m_slot];
             } else if (const TStoreField *f = plan.Fields[i]) {
                 // Buffered fields straight from the row, others (lookups) through the field.
-                value = row && f->FieldKind == TFieldKind::Data && f->m_slot >= 0 ? (*row)[f->m_slot]
-                                                                                   : f->Value();
+                value = row && f->FieldKind == TFieldKind::Data && f->m_slot >= 0
+                            ? (*row)[f->m_slot]
+                            : f->Value();
                 if (value.isNull())
                     value = f->Coerce(QVariant());
             }
@@ -394,7 +407,7 @@ void TRecordStore::ReadRows()
         for (const QString &name : BindPlan(sql).UpperNames)
             if (TStoreField *mf = MasterSource->FindField(name))
                 m_detailKey << (MasterSource->Active() && MasterSource->m_recNo >= 0 ? mf->Value()
-                                                                                   : QVariant());
+                                                                                     : QVariant());
         m_detailStale = false;
     }
     if (sql.isEmpty() || !Database)
@@ -416,9 +429,9 @@ void TRecordStore::ReadRows()
     if (!ok) {
         const QString text = query.lastError().text();
         m_select.reset();
-        throw EDatabaseError(
-            QStringLiteral("Die Daten von „%1“ können nicht gelesen werden: %2").arg(objectName(), text),
-            text);
+        throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht gelesen werden: %2")
+                                 .arg(objectName(), text),
+                             text);
     }
     const QSqlRecord record = query.record();
     if (m_fields.empty()) {
@@ -426,7 +439,8 @@ void TRecordStore::ReadRows()
         for (int i = 0; i < record.count(); ++i) {
             const QSqlField column = record.field(i);
             TFieldType type = TypeOfColumn(column);
-            AddField(column.name().toUpper(), type, type == TFieldType::String ? column.length() : 0);
+            AddField(column.name().toUpper(), type,
+                     type == TFieldType::String ? column.length() : 0);
         }
         emit FieldsChanged();
     }
@@ -437,7 +451,8 @@ void TRecordStore::ReadRows()
             continue;
         const int column = record.indexOf(field->FieldName);
         if (column < 0)
-            throw EDatabaseError(QStringLiteral("%1: Feld „%2“ nicht gefunden.").arg(objectName(), field->FieldName));
+            throw EDatabaseError(QStringLiteral("%1: Feld „%2“ nicht gefunden.")
+                                     .arg(objectName(), field->FieldName));
         columnOf << column;
     }
     const int slotCount = int(columnOf.size());
@@ -446,6 +461,16 @@ void TRecordStore::ReadRows()
         for (int s = 0; s < slotCount; ++s)
             row[s] = query.value(columnOf[s]);
         m_rows.push_back(std::move(row));
+    }
+    // next() gives false at the end and on a failed fetch alike (e.g. a damaged file).
+    if (query.lastError().isValid()) {
+        const QString text = query.lastError().text();
+        m_rows.clear();
+        m_select.reset();
+        throw EDatabaseError(QStringLiteral("Die Daten von „%1“ konnten nicht vollständig gelesen "
+                                            "werden: %2")
+                                 .arg(objectName(), text),
+                             text);
     }
     query.finish();
 }
@@ -469,8 +494,8 @@ void TRecordStore::OpenStore(bool read)
     for (const auto &field : m_fields)
         if (field->LookupDataSet && !field->LookupDataSet->Active())
             field->LookupDataSet->Open();
-    if (MasterSource && std::find(MasterSource->m_details.begin(), MasterSource->m_details.end(), this) ==
-                            MasterSource->m_details.end())
+    if (MasterSource && std::find(MasterSource->m_details.begin(), MasterSource->m_details.end(),
+                                  this) == MasterSource->m_details.end())
         MasterSource->m_details.push_back(this);
     if (read)
         ReadRows();
@@ -797,16 +822,19 @@ void TRecordStore::WriteValue(TStoreField *field, const QVariant &value)
 {
     CheckActive();
     if (m_state != TStoreState::Insert && m_state != TStoreState::Edit)
-        throw EDatabaseError(QStringLiteral(
-            "Die Datenmenge „%1“ ist nicht im Bearbeitungs- oder Einfügemodus.").arg(objectName()));
+        throw EDatabaseError(
+            QStringLiteral("Die Datenmenge „%1“ ist nicht im Bearbeitungs- oder Einfügemodus.")
+                .arg(objectName()));
     if (field->ReadOnly)
-        throw EDatabaseError(QStringLiteral("Das Feld „%1“ kann nicht geändert werden.").arg(field->Label()));
+        throw EDatabaseError(
+            QStringLiteral("Das Feld „%1“ kann nicht geändert werden.").arg(field->Label()));
     if (field->FieldKind == TFieldKind::Lookup) {
         // Choosing a lookup entry stores that entry's key.
         TStoreField *key = FieldByName(field->KeyFields);
         QVariant keyValue;
         if (!value.isNull() && field->LookupDataSet)
-            keyValue = field->LookupDataSet->Lookup(field->LookupResultField, value, field->LookupKeyFields);
+            keyValue = field->LookupDataSet->Lookup(field->LookupResultField, value,
+                                                    field->LookupKeyFields);
         key->SetValue(keyValue);
         return;
     }
@@ -840,7 +868,8 @@ void TRecordStore::StartRow(int position, const QVariantList *values)
         const TStoreField *field = m_fields[i].get();
         if (field->m_slot < 0)
             continue;
-        const bool given = values && qsizetype(i) < values->size() && (*values)[qsizetype(i)].isValid();
+        const bool given =
+            values && qsizetype(i) < values->size() && (*values)[qsizetype(i)].isValid();
         row << field->Coerce(given ? (*values)[qsizetype(i)] : QVariant());
     }
     m_rows.insert(position, row);
@@ -860,7 +889,8 @@ void TRecordStore::StartRow(int position, const QVariantList *values)
             m_recNo = m_insertFrom;
             m_state = TStoreState::Browse;
             throw EDatabaseError(
-                QStringLiteral("Für „%1“ kann keine neue Nummer vergeben werden: %2").arg(objectName(), text),
+                QStringLiteral("Für „%1“ kann keine neue Nummer vergeben werden: %2")
+                    .arg(objectName(), text),
                 text);
         }
         if (TStoreField *idField = FindField(GeneratorField))
@@ -998,20 +1028,24 @@ void TRecordStore::Post()
         BeforePost(this);
     for (const auto &field : m_fields)
         if (field->Required && field->m_slot >= 0 && field->IsNull())
-            throw EDatabaseError(QStringLiteral("Das Feld „%1“ muss einen Wert haben.").arg(field->Label()));
+            throw EDatabaseError(
+                QStringLiteral("Das Feld „%1“ muss einen Wert haben.").arg(field->Label()));
     if (Database && (!SQL.isEmpty() || !TableName.isEmpty())) {
-        QString sql = m_state == TStoreState::Insert ? UpdateObject.InsertSQL : UpdateObject.ModifySQL;
+        QString sql =
+            m_state == TStoreState::Insert ? UpdateObject.InsertSQL : UpdateObject.ModifySQL;
         if (sql.isEmpty() && m_state == TStoreState::Insert && !TableName.isEmpty())
             sql = TableInsertText();
         if (sql.isEmpty())
-            throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht geändert werden.").arg(objectName()));
+            throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht geändert werden.")
+                                     .arg(objectName()));
         if (GathersInsert(sql)) {
             ++m_gathered;
             Transaction->GatherInserts(this);
             if (m_gathered >= InsertGroup)
                 FlushInserts(); // a refused row leaves the store in browse state
         } else {
-            RunWrite(sql, m_state == TStoreState::Edit ? &m_original : &m_rows[m_recNo], QStringLiteral("post"));
+            RunWrite(sql, m_state == TStoreState::Edit ? &m_original : &m_rows[m_recNo],
+                     QStringLiteral("post"));
         }
     }
     m_state = TStoreState::Browse;
@@ -1091,13 +1125,16 @@ void TRecordStore::Delete()
         Cancel();
     FlushInserts();
     if (IsEmpty())
-        throw EDatabaseError(QStringLiteral("Die Datenmenge „%1“ ist leer; es gibt nichts zu löschen.").arg(objectName()));
+        throw EDatabaseError(
+            QStringLiteral("Die Datenmenge „%1“ ist leer; es gibt nichts zu löschen.")
+                .arg(objectName()));
     for (TRecordStore *detail : m_details)
         if (detail->MasterSource == this)
             detail->CheckBrowseMode();
     if (Database && (!SQL.isEmpty() || !TableName.isEmpty())) {
         if (UpdateObject.DeleteSQL.isEmpty())
-            throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht gelöscht werden.").arg(objectName()));
+            throw EDatabaseError(QStringLiteral("Die Daten von „%1“ können nicht gelöscht werden.")
+                                     .arg(objectName()));
         RunWrite(UpdateObject.DeleteSQL, &m_rows[m_recNo], QStringLiteral("delete"));
     }
     m_rows.removeAt(m_recNo);

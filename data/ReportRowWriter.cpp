@@ -24,14 +24,30 @@ bool TReportRowWriter::HasRowOfAsset(int assetId) const
     return AssetsWritten.contains(assetId);
 }
 
-namespace {
+namespace
+{
 // The report table's columns, in the order AppendRow lists the row's values.
-const char *const ReportColumns[] = {
-    "ID",         "AFA_ERFASSUNG_ID",  "INVENTARNR",      "BEZEICHNUNG",   "ANSCHAFFUNGSDATUM",
-    "ABSCHREIBUNGSDATUM", "KOSTEN",    "NUTZUNGSDAUER",   "AFA_KONTEN_ID", "AFA_KONTEN_NR",
-    "AFA_KONTEN_BEZEICHNUNG", "RND",   "AFA",             "RESTBETRAGBEGIN", "RESTBETRAG",
-    "DATUMBEGINN", "DATUMENDE",        "DATUM",           "ABSCHREIBUNGSINFO", "ZUGANG",
-    "ABGANG"};
+const char *const ReportColumns[] = {"ID",
+                                     "AFA_ERFASSUNG_ID",
+                                     "INVENTARNR",
+                                     "BEZEICHNUNG",
+                                     "ANSCHAFFUNGSDATUM",
+                                     "ABSCHREIBUNGSDATUM",
+                                     "KOSTEN",
+                                     "NUTZUNGSDAUER",
+                                     "AFA_KONTEN_ID",
+                                     "AFA_KONTEN_NR",
+                                     "AFA_KONTEN_BEZEICHNUNG",
+                                     "RND",
+                                     "AFA",
+                                     "RESTBETRAGBEGIN",
+                                     "RESTBETRAG",
+                                     "DATUMBEGINN",
+                                     "DATUMENDE",
+                                     "DATUM",
+                                     "ABSCHREIBUNGSINFO",
+                                     "ZUGANG",
+                                     "ABGANG"};
 constexpr int ReportColumnCount = int(std::size(ReportColumns));
 } // namespace
 
@@ -84,4 +100,10 @@ void TReportRowWriter::FinishReportRows()
 {
     if (DataModule.ReportBatchActive())
         DataModule.CommitReportBatch();
+}
+
+void TReportRowWriter::AbandonReportRows() noexcept
+{
+    AssetsWritten.clear();
+    DataModule.RollbackReportBatch();
 }

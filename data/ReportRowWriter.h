@@ -19,6 +19,7 @@ public:
     bool HasRowOfAsset(int assetId) const override;
     void AppendRow(const TAfaReportRow &row) override;
     void FinishReportRows() override;
+    void AbandonReportRows() noexcept override;
 
 private:
     Tdm_Afa &DataModule;

@@ -1,5 +1,6 @@
 #include "AfaEvaluation.h"
 
+#include "AfaError.h"
 #include "GermanFormat.h"
 #include "RowInfoList.h"
 #include "TextPreviewDocument.h"
@@ -8,7 +9,8 @@
 #include <QDateTime>
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 const QColor Black(0x00, 0x00, 0x00);
 const QColor Red(0xFF, 0x00, 0x00);
@@ -84,12 +86,23 @@ void TAfaEvaluation::Evaluate()
     ReadSettings();
     if (HeadlineStep)
         HeadlineStep();
-    ReportStore.PrepareReportStore(0);
-
-    if (!Assets.IsOpen() || Assets.IsEmpty()) {
+    // One run is all or nothing for the report rows: on an error the previous rows stay.
+    try {
+        ReportStore.PrepareReportStore(0);
+        if (Assets.IsOpen() && !Assets.IsEmpty()) {
+            Walk();
+            // Ordering the rows comes first: within the batch they are sorted in memory.
+            ReportStore.PrepareReportStore(1);
+        }
         ReportStore.FinishReportRows();
-        return;
+    } catch (...) {
+        ReportStore.AbandonReportRows();
+        throw;
     }
+}
+
+void TAfaEvaluation::Walk()
+{
     const QVariant rememberedId = Assets.CurrentId();
     const int total = Assets.RecordCount();
     auto restore = [&] {
@@ -109,18 +122,9 @@ void TAfaEvaluation::Evaluate()
         }
     } catch (...) {
         restore();
-        ReportStore.FinishReportRows();
         throw;
     }
     restore();
-    // Ordering the rows comes first: within the batch they are sorted in memory.
-    try {
-        ReportStore.PrepareReportStore(1);
-    } catch (...) {
-        ReportStore.FinishReportRows();
-        throw;
-    }
-    ReportStore.FinishReportRows();
 }
 
 void TAfaEvaluation::ReadSettings()
@@ -203,6 +207,8 @@ void TAfaEvaluation::RunAsset()
         Filter.Kind = Engine.Kind;
     }
     AssetHasOutput = false;
+    if (Filter.Kind == afaLIN || Filter.Kind == afaDEG)
+        CheckSchedule(start, months);
     switch (Filter.Kind) {
     case afaLIN:
         Engine.CalcLinear(start, residual, cost, months);
@@ -213,6 +219,27 @@ void TAfaEvaluation::RunAsset()
     default:
         break; // LINP and GWG have no schedule
     }
+}
+
+void TAfaEvaluation::CheckSchedule(TDateTime start, int months) const
+{
+    const QString asset = QStringLiteral("Abschreibungsgut Inventar-Nr. „%1“ („%2“)")
+                              .arg(Field(QStringLiteral("INVENTARNR")).toString(),
+                                   Field(QStringLiteral("BEZEICHNUNG")).toString());
+    if (months > TAfABerechnung::MaxMonths)
+        throw EAfaError(QStringLiteral("%1: Die Nutzungsdauer von %2 Monaten ist länger als %3 "
+                                       "Monate (100 Jahre). Der Abschreibungsplan kann nicht "
+                                       "berechnet werden.")
+                            .arg(asset)
+                            .arg(months)
+                            .arg(TAfABerechnung::MaxMonths));
+    if (TAfABerechnung::LastScheduleYear(start, months) > 9999)
+        throw EAfaError(
+            QStringLiteral("%1: Mit dem Anschaffungsdatum %2 und einer Nutzungsdauer "
+                           "von %3 Monaten reicht der Abschreibungsplan über den "
+                           "31.12.9999 hinaus. Er kann nicht berechnet werden.")
+                .arg(asset, GermanFormat::FormatDateTime(QStringLiteral("dd.mm.yyyy"), start))
+                .arg(months));
 }
 
 void TAfaEvaluation::YearCallback(QObject *)
@@ -320,14 +347,14 @@ void TAfaEvaluation::WriteAssetHeader()
 {
     if (!RowInfoList)
         return;
-    const QString text = AssetHeaderText(
-        Field(QStringLiteral("BEZEICHNUNG")).toString(),
-        GermanFormat::FormatDateTime(
-            QStringLiteral("ddd, dd.mm.yyyy"),
-            DateSerial::FromVariant(Field(QStringLiteral("ANSCHAFFUNGSDATUM")))),
-        GermanFormat::FormatAmount(Field(QStringLiteral("KOSTEN")).toDouble()),
-        Field(QStringLiteral("NUTZUNGSDAUER")).toString(),
-        Field(QStringLiteral("LU_AFA_KONTEN_BEZEICHNUNG")).toString());
+    const QString text =
+        AssetHeaderText(Field(QStringLiteral("BEZEICHNUNG")).toString(),
+                        GermanFormat::FormatDateTime(
+                            QStringLiteral("ddd, dd.mm.yyyy"),
+                            DateSerial::FromVariant(Field(QStringLiteral("ANSCHAFFUNGSDATUM")))),
+                        GermanFormat::FormatAmount(Field(QStringLiteral("KOSTEN")).toDouble()),
+                        Field(QStringLiteral("NUTZUNGSDAUER")).toString(),
+                        Field(QStringLiteral("LU_AFA_KONTEN_BEZEICHNUNG")).toString());
     RowInfoList->Clear();
     RowInfoList->AddPiece(text, Black);
     RowInfoList->Flush();

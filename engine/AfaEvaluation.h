@@ -47,6 +47,11 @@ public:
     std::function<void(int done, int total)> Progress;
 
 private:
+    // Every asset of the cursor; the cursor ends where it stood, also after an error.
+    void Walk();
+    // Refuses, naming the asset and the field, a schedule that cannot be computed: a life
+    // above 100 years or a last year after 9999.
+    void CheckSchedule(TDateTime start, int months) const;
     QVariant Field(const QString &name) const { return Assets.FieldValue(name); }
 
     TAfABerechnung &Engine;

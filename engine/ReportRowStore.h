@@ -15,6 +15,8 @@ public:
     // Inserts and posts one row.
     virtual void AppendRow(const TAfaReportRow &row) = 0;
     // Makes the rows written since PrepareReportStore(0) durable; called when the
-    // evaluation ends, also after an error.
+    // evaluation ends normally. All or nothing: when it fails, nothing of the run stays.
     virtual void FinishReportRows() = 0;
+    // The run failed: its rows and the emptying are undone, the previous rows stay.
+    virtual void AbandonReportRows() noexcept = 0;
 };

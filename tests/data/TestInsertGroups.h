@@ -8,7 +8,7 @@ class TestInsertGroups : public QObject
 private slots:
     void groupsStoreWhatSingleInsertsStore();
     void refusedRowDropsItAndTheRowsAfter();
-    void refusedRowAtCommitKeepsTheRowsBefore();
+    void refusedRowAtCommitWritesNothing();
     void gatheredRowsWrittenBeforeChanging();
     void rollbackForgetsGatheredRows();
 };

@@ -7,7 +7,8 @@
 #include <QtTest>
 #include <memory>
 
-namespace {
+namespace
+{
 
 void AddRow(Tdm_Afa &dm, int account, int asset, int year)
 {
@@ -26,10 +27,11 @@ QList<QList<int>> ReadRows(Tdm_Afa &dm)
     QList<QList<int>> rows;
     TRecordStore *r = dm.ReportStore();
     for (; !r->Eof(); r->Next())
-        rows << QList<int>{r->FieldByName(QStringLiteral("AFA_KONTEN_ID"))->AsInteger(),
-                           r->FieldByName(QStringLiteral("AFA_ERFASSUNG_ID"))->AsInteger(),
-                           DateSerial::YearOf(r->FieldByName(QStringLiteral("DATUM"))->AsDateTime()),
-                           r->FieldByName(QStringLiteral("ID"))->AsInteger()};
+        rows << QList<int>{
+            r->FieldByName(QStringLiteral("AFA_KONTEN_ID"))->AsInteger(),
+            r->FieldByName(QStringLiteral("AFA_ERFASSUNG_ID"))->AsInteger(),
+            DateSerial::YearOf(r->FieldByName(QStringLiteral("DATUM"))->AsDateTime()),
+            r->FieldByName(QStringLiteral("ID"))->AsInteger()};
     return rows;
 }
 
@@ -56,8 +58,8 @@ void TestReportSettings::reportRowsReadInIndexOrder()
         QVERIFY(!dm->ReportStore()->Locate(QStringLiteral("Afa_Erfassung_ID"), 4));
         dm->PrepareReportStore(1);
         QVERIFY(!dm->ReportBatchActive());
-        const QList<QList<int>> expected = {{1, 9, 2019, 4}, {1, 9, 2020, 2}, {2, 3, 2022, 3},
-                                            {2, 7, 2020, 5}, {2, 7, 2021, 1}};
+        const QList<QList<int>> expected = {
+            {1, 9, 2019, 4}, {1, 9, 2020, 2}, {2, 3, 2022, 3}, {2, 7, 2020, 5}, {2, 7, 2021, 1}};
         QCOMPARE(ReadRows(*dm), expected); // row numbers start at 1 in every run
     }
     dm->PrepareReportStore(7); // unknown mode: nothing
@@ -74,15 +76,27 @@ void TestReportSettings::reportBatchIsOneTransaction()
     AddRow(*dm, 1, 1, 2020);
     AddRow(*dm, 1, 2, 2020);
     // Not yet committed: another connection sees nothing.
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 0);
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(),
+             0);
     dm->PrepareReportStore(1);
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 2);
-    // A walk that failed half-way: the rows so far are committed by CommitReportBatch.
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(),
+             2);
+    // A walk that failed half-way: the emptying and the rows so far are undone.
+    dm->BeginReportBatch();
+    dm->PrepareReportStore(0);
+    AddRow(*dm, 1, 3, 2021);
+    dm->RollbackReportBatch();
+    QVERIFY(!dm->ReportBatchActive());
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(),
+             2);
+    QCOMPARE(dm->ReportStore()->RecordCount(), 2);
+    // The next batch starts from the stored rows' count and commits as before.
     dm->BeginReportBatch();
     dm->PrepareReportStore(0);
     AddRow(*dm, 1, 3, 2021);
     dm->CommitReportBatch();
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 1);
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(),
+             1);
 }
 
 // Rows of a batch are put in index order in memory; the result must equal reading the table
@@ -96,8 +110,8 @@ void TestReportSettings::batchRowsSortedAsReadAgain()
             QStringList values;
             for (int i = 0; i < r->FieldCount(); ++i) {
                 const QVariant v = r->Fields(i)->Value();
-                values << QStringLiteral("%1:%2").arg(v.typeName(), v.isNull() ? QStringLiteral("NULL")
-                                                                               : v.toString());
+                values << QStringLiteral("%1:%2").arg(
+                    v.typeName(), v.isNull() ? QStringLiteral("NULL") : v.toString());
             }
             lines << values.join(u'|');
         }
@@ -150,7 +164,8 @@ void TestReportSettings::inMemoryReportSetStaysClosed()
     QVERIFY(!dm->cds_AfaReport->Active());
     QCOMPARE(dm->cds_AfaReport->FieldCount(), 21);
     QCOMPARE(dm->cds_AfaReport->Fields(0)->FieldName, QStringLiteral("Id"));
-    QCOMPARE(dm->cds_AfaReport->IndexFieldNames, QStringLiteral("Afa_Konten_ID;Afa_Erfassung_ID;Datum"));
+    QCOMPARE(dm->cds_AfaReport->IndexFieldNames,
+             QStringLiteral("Afa_Konten_ID;Afa_Erfassung_ID;Datum"));
     QCOMPARE(dm->ds_AfaReport.DataSet, dm->cds_AfaReport);
 }
 
@@ -161,11 +176,14 @@ void TestReportSettings::settingRowCreatedOnFirstRead()
     QCOMPARE(dm->GetReportTitle(), QString());
     QCOMPARE(dm->GetReportTitle(), QString());
     dm.reset();
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_SETTINGS")).toInt(), 1);
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG from AFA_SETTINGS where KUERZEL = 'RPT'"))
+    QCOMPARE(
+        TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_SETTINGS")).toInt(), 1);
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select BEZEICHNUNG from AFA_SETTINGS where KUERZEL = 'RPT'"))
                  .toString(),
              QStringLiteral("Title Afa-Report"));
-    QVERIFY(TestDatabase::Scalar(path, QStringLiteral("select BLOBWERT from AFA_SETTINGS")).isNull());
+    QVERIFY(
+        TestDatabase::Scalar(path, QStringLiteral("select BLOBWERT from AFA_SETTINGS")).isNull());
 }
 
 void TestReportSettings::settingWrittenBeforeRead()
@@ -174,10 +192,12 @@ void TestReportSettings::settingWrittenBeforeRead()
     auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
     dm->SetRunTitle(QStringLiteral("{\\rtf1 Verlauf}"));
     // Committed at once: another connection sees it while the module lives.
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG from AFA_SETTINGS where KUERZEL = 'RUT'"))
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select BEZEICHNUNG from AFA_SETTINGS where KUERZEL = 'RUT'"))
                  .toString(),
              QStringLiteral("Titel Afa-Verlauf"));
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_SETTINGS")).toInt(), 1);
+    QCOMPARE(
+        TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_SETTINGS")).toInt(), 1);
     QCOMPARE(dm->GetRunTitle(), QStringLiteral("{\\rtf1 Verlauf}"));
 }
 
@@ -213,6 +233,7 @@ void TestReportSettings::settingKeysAreIndependent()
     dm.SetReportTitle(QStringLiteral("Report 2"));
     QCOMPARE(dm.GetRunTitle(), QStringLiteral("Verlauf"));
     QCOMPARE(dm.GetReportTitle(), QStringLiteral("Report 2"));
-    dm.SettingsStatement(QStringLiteral("drop"), QStringLiteral("RPT"), QStringLiteral("x"), {}); // nothing
+    dm.SettingsStatement(QStringLiteral("drop"), QStringLiteral("RPT"), QStringLiteral("x"),
+                         {}); // nothing
     QCOMPARE(dm.GetReportTitle(), QStringLiteral("Report 2"));
 }

@@ -16,6 +16,7 @@ private slots:
     void textFormsThroughTheAssetStore();
     void refusedPostKeepsTheRow_data();
     void refusedPostKeepsTheRow();
+    void usefulLifeLimitedToHundredYears();
     void concurrentChangeIsReported();
     void deletedAssetTakesItsMovements();
     void usedAccountCannotBeDeleted();

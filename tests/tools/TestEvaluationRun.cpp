@@ -10,7 +10,8 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 AssetSpec Example(int id = 1)
 {
     return {id, QStringLiteral("Drucker"), QDate(2024, 4, 15)};
@@ -300,10 +301,12 @@ void TestEvaluationRun::movementTableMatchesDetailStore()
     auto rowsOf = [](TRecordCursor &c) {
         QStringList rows;
         for (c.First(); !c.Eof(); c.Next())
-            rows << QStringLiteral("%1 %2 %3")
-                        .arg(c.CurrentId().toInt())
-                        .arg(c.FieldValue(QStringLiteral("Datum")).toDateTime().toString(Qt::ISODate))
-                        .arg(c.FieldValue(QStringLiteral("Zugang")).toDouble(), 0, 'g', 17);
+            rows
+                << QStringLiteral("%1 %2 %3")
+                       .arg(c.CurrentId().toInt())
+                       .arg(
+                           c.FieldValue(QStringLiteral("Datum")).toDateTime().toString(Qt::ISODate))
+                       .arg(c.FieldValue(QStringLiteral("Zugang")).toDouble(), 0, 'g', 17);
         return rows;
     };
     // The engine's yearly additions: from the table's sums and from a walk over the store.
@@ -323,7 +326,9 @@ void TestEvaluationRun::movementTableMatchesDetailStore()
         const QList<double> walked = additions(*detail);
         for (int i = 0; i < walked.size(); ++i)
             QVERIFY2(std::memcmp(&fromTable[i], &walked[i], sizeof(double)) == 0,
-                     qPrintable(QStringLiteral("%1 != %2").arg(fromTable[i], 0, 'g', 17).arg(walked[i], 0, 'g', 17)));
+                     qPrintable(QStringLiteral("%1 != %2")
+                                    .arg(fromTable[i], 0, 'g', 17)
+                                    .arg(walked[i], 0, 'g', 17)));
     }
     QCOMPARE(counts, (QList<int>{3, 0, 7}));
     QVERIFY(assets->LocateId(1));
@@ -379,9 +384,138 @@ void TestEvaluationRun::cursorBackAfterError()
     QCOMPARE(f.dm->qry_Afa_Erfassung->CurrentId().toInt(), 2);
     QVERIFY(!f.dm->qry_Afa_Erfassung->ControlsDisabled());
     QVERIFY(!f.dm->ReportBatchActive());
-    // The rows written before the error remain, also for another connection.
-    QCOMPARE(TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(),
-             2);
+    // The run wrote nothing that stays: the table is as empty as before it.
+    QCOMPARE(
+        TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(), 0);
+}
+
+void TestEvaluationRun::failedRunKeepsTheLastCompleteReport()
+{
+    EvaluationFixture f;
+    f.AddAsset(Example(1));
+    f.AddAsset(Example(2));
+    f.AddAsset(Example(3));
+    f.Open();
+    f.settings.FiscalYearText = QStringLiteral("2026");
+    f.Evaluate(TargetPrint);
+    QCOMPARE(f.ReportRows().size(), 3);
+    const QString before =
+        TestDatabase::Scalar(f.path, QStringLiteral("SELECT LIST(ID || ':' || AFA_ERFASSUNG_ID || "
+                                                    "':' || AFA, ',') FROM AFA_REPORT"))
+            .toString();
+
+    // Second run, all years, stopped after two assets had written their rows.
+    f.settings.Filter = TAfaFilterChoice::Zeitraum;
+    f.settings.From = 0;
+    f.settings.To = 0;
+    f.evaluation->Progress = [](int done, int) {
+        if (done == 2)
+            throw std::runtime_error("Abbruch");
+    };
+    f.evaluation->Settings = f.settings;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.evaluation->EvaluateFor(TargetPrint));
+    QVERIFY(!f.dm->ReportBatchActive());
+    const QString after =
+        TestDatabase::Scalar(f.path, QStringLiteral("SELECT LIST(ID || ':' || AFA_ERFASSUNG_ID || "
+                                                    "':' || AFA, ',') FROM AFA_REPORT"))
+            .toString();
+    QCOMPARE(after, before);
+    // The store shows the report that stayed, and the next run works as before.
+    QCOMPARE(f.dm->ReportStore()->RecordCount(), 3);
+    f.evaluation->Progress = nullptr;
+    f.Evaluate(TargetPrint);
+    QCOMPARE(f.ReportRows().size(), 18);
+
+    // A text run that fails leaves the report rows alone as well.
+    f.settings.Filter = TAfaFilterChoice::Wirtschaftsjahr;
+    f.evaluation->Progress = [](int done, int) {
+        if (done == 3)
+            throw std::runtime_error("Abbruch");
+    };
+    f.evaluation->Settings = f.settings;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.evaluation->EvaluateFor(TargetText));
+    QCOMPARE(
+        TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(),
+        18);
+    // The preview keeps the lines written before the error.
+    QVERIFY(f.PreviewText().contains(QStringLiteral("2.400,00")));
+}
+
+void TestEvaluationRun::unschedulableAssetNamedInTheError_data()
+{
+    QTest::addColumn<int>("months");
+    QTest::addColumn<QDate>("acquired");
+    QTest::addColumn<QString>("message");
+    const QString asset = QStringLiteral("Abschreibungsgut Inventar-Nr. „INV-2“ („Halle“): ");
+    QTest::newRow("life of 1201 months")
+        << 1201 << QDate(2024, 1, 1)
+        << asset + "Die Nutzungsdauer von 1201 Monaten ist länger als 1200 Monate (100 Jahre). "
+                   "Der Abschreibungsplan kann nicht berechnet werden.";
+    QTest::newRow("largest life")
+        << 2147483647 << QDate(2024, 1, 1)
+        << asset + "Die Nutzungsdauer von 2147483647 Monaten ist länger als 1200 Monate (100 "
+                   "Jahre). Der Abschreibungsplan kann nicht berechnet werden.";
+    QTest::newRow("past 9999")
+        << 13 << QDate(9999, 1, 1)
+        << asset + "Mit dem Anschaffungsdatum 01.01.9999 und einer Nutzungsdauer von 13 Monaten "
+                   "reicht der Abschreibungsplan über den 31.12.9999 hinaus. Er kann nicht "
+                   "berechnet werden.";
+    QTest::newRow("acquired in 9999, one month too long")
+        << 2 << QDate(9999, 12, 1)
+        << asset + "Mit dem Anschaffungsdatum 01.12.9999 und einer Nutzungsdauer von 2 Monaten "
+                   "reicht der Abschreibungsplan über den 31.12.9999 hinaus. Er kann nicht "
+                   "berechnet werden.";
+}
+
+void TestEvaluationRun::unschedulableAssetNamedInTheError()
+{
+    QFETCH(int, months);
+    QFETCH(QDate, acquired);
+    QFETCH(QString, message);
+    for (TAfaFilterFlag target : {TargetPrint, TargetText}) {
+        EvaluationFixture f;
+        f.AddAsset(Example(1));
+        AssetSpec odd{2, QStringLiteral("Halle"), acquired};
+        odd.months = months;
+        f.AddAsset(odd);
+        f.Open();
+        f.settings.FiscalYearText = QStringLiteral("2026");
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            f.Evaluate(target);
+            QFAIL("no error");
+        } catch (const EAfaError &e) {
+            QCOMPARE(e.What(), message);
+        }
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(
+            TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(),
+            0);
+    }
+}
+
+void TestEvaluationRun::schedulesAtTheLimitsAreComputed()
+{
+    EvaluationFixture f;
+    AssetSpec century{1, QStringLiteral("Grundstück"), QDate(2024, 1, 1)};
+    century.months = 1200;
+    f.AddAsset(century);
+    AssetSpec last{2, QStringLiteral("Zukunft"), QDate(9999, 12, 1)};
+    last.months = 1;
+    f.AddAsset(last);
+    AssetSpec lastYear{3, QStringLiteral("Zukunft 2"), QDate(9998, 2, 1)};
+    lastYear.months = 23; // 11 months of 9998, 12 of 9999
+    f.AddAsset(lastYear);
+    f.Open();
+    f.settings.Filter = TAfaFilterChoice::Auswahl;
+    f.settings.SelectedIds = {1, 2, 3};
+    f.Evaluate(TargetPrint);
+    const auto rows = f.ReportRows();
+    QCOMPARE(rows.size(), 100 + 1 + 2);
+    QCOMPARE(rows[99]["DATUMENDE"].toString(), QStringLiteral("31.12.2123"));
+    QCOMPARE(rows[100]["DATUMENDE"].toString(), QStringLiteral("31.12.9999"));
+    QCOMPARE(rows[102]["DATUMENDE"].toString(), QStringLiteral("31.12.9999"));
 }
 
 void TestEvaluationRun::invalidFiscalYearStopsBeforeClearing()
@@ -399,8 +533,8 @@ void TestEvaluationRun::invalidFiscalYearStopsBeforeClearing()
     } catch (const EConvertError &e) {
         QCOMPARE(e.What(), QStringLiteral("'20x6' ist kein gültiger Integerwert"));
     }
-    QCOMPARE(TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(),
-             1);
+    QCOMPARE(
+        TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(), 1);
 }
 
 void TestEvaluationRun::rowsNumberedPerEvaluationInIndexOrder()
@@ -441,7 +575,7 @@ void TestEvaluationRun::rowsNumberedPerEvaluationInIndexOrder()
 
 // Without the report index the rows cannot be put in report order; the run says so and
 // the rows it wrote are kept.
-void TestEvaluationRun::rowsKeptWhenOrderingFails()
+void TestEvaluationRun::nothingKeptWhenOrderingFails()
 {
     EvaluationFixture f;
     f.AddAsset(Example(1));
@@ -451,8 +585,8 @@ void TestEvaluationRun::rowsKeptWhenOrderingFails()
     f.settings.FiscalYearText = QStringLiteral("2026");
     QVERIFY_THROWS_EXCEPTION(EDatabaseError, f.Evaluate(TargetPrint));
     QVERIFY(!f.dm->ReportBatchActive());
-    QCOMPARE(TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(),
-             2);
+    QCOMPARE(
+        TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(), 0);
 }
 
 void TestEvaluationRun::depreciationDateInReportRow()

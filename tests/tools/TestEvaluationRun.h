@@ -17,8 +17,12 @@ private slots:
     void movementTableMatchesDetailStore();
     void movementsReadAgainForEveryWalk();
     void cursorBackAfterError();
+    void failedRunKeepsTheLastCompleteReport();
+    void unschedulableAssetNamedInTheError_data();
+    void unschedulableAssetNamedInTheError();
+    void schedulesAtTheLimitsAreComputed();
     void invalidFiscalYearStopsBeforeClearing();
     void rowsNumberedPerEvaluationInIndexOrder();
-    void rowsKeptWhenOrderingFails();
+    void nothingKeptWhenOrderingFails();
     void depreciationDateInReportRow();
 };
