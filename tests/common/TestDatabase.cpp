@@ -10,7 +10,8 @@
 #include <memory>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 QTemporaryDir &Folder()
 {
@@ -32,12 +33,10 @@ QString TemplatePath()
 
 int counter = 0;
 
-template <typename F>
-auto WithConnection(const QString &path, F f)
+template <typename F> auto WithConnection(const QString &path, F f)
 {
     const QString name = QStringLiteral("testdb_%1").arg(++counter);
-    struct TRemove
-    {
+    struct TRemove {
         QString name;
         ~TRemove() { QSqlDatabase::removeDatabase(name); }
     } remove{name};
@@ -55,11 +54,13 @@ bool TestDatabase::Create(const QString &path)
 {
     QProcess cmake;
     cmake.start(QStringLiteral(NORBEK_CMAKE_COMMAND),
-                {QStringLiteral("-DISQL=" NORBEK_ISQL), QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
+                {QStringLiteral("-DISQL=" NORBEK_ISQL),
+                 QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
                  QStringLiteral("-DDATABASE=") + path, QStringLiteral("-P"),
                  QStringLiteral(NORBEK_CREATE_DATABASE)});
     cmake.waitForFinished(120000);
-    return cmake.exitStatus() == QProcess::NormalExit && cmake.exitCode() == 0 && QFile::exists(path);
+    return cmake.exitStatus() == QProcess::NormalExit && cmake.exitCode() == 0 &&
+           QFile::exists(path);
 }
 
 QSqlDatabase TestDatabase::Connect(const QString &path, const QString &name)
@@ -100,4 +101,34 @@ QVariant TestDatabase::Scalar(const QString &path, const QString &sql)
             throw std::runtime_error(q.lastError().text().toStdString());
         return q.next() ? q.value(0) : QVariant();
     });
+}
+
+void TestDatabase::AddManyAssets(const QString &path, int firstId, int count, int movementsPerAsset)
+{
+    Exec(path,
+         QStringLiteral(
+             "EXECUTE BLOCK AS DECLARE i INT = %1; DECLARE m INT; DECLARE n INT = %3; BEGIN "
+             "WHILE (i < %1 + %2) DO BEGIN "
+             "INSERT INTO AFA_ERFASSUNG (ID, INVENTARNR, BEZEICHNUNG, ANSCHAFFUNGSDATUM, "
+             "KOSTEN, RESTBUCHWERT, NUTZUNGSDAUER, PROZENTSATZ, AKTIV, USE_ABSCHRDATUM, "
+             "AFA_KONTEN_ID) VALUES (:i, 'INV-' || :i, 'Abschreibungsgut Nummer ' || :i, "
+             "DATEADD(MOD(:i, 3000) DAY TO DATE '2015-01-01'), 1000 + :i, 0, 60, 0, 1, 0, 1); "
+             "m = 0; WHILE (m < n) DO BEGIN "
+             "INSERT INTO AFA_ZUABGANG (ID, BEZEICHNUNG, DATUM, ZUGANG, AFA_ERFASSUNG_ID, "
+             "AKTIV) VALUES ((:i - 1) * :n + :m + 1, 'Zugang', DATE '2020-06-30', 10, :i, 1); "
+             "m = m + 1; END "
+             "i = i + 1; END END")
+             .arg(firstId)
+             .arg(count)
+             .arg(movementsPerAsset));
+}
+
+QString TestDatabase::TruncatedCopy(const QString &path, double share)
+{
+    const QString copy = Folder().filePath(QStringLiteral("cut%1.fdb").arg(++counter));
+    QFile::copy(path, copy);
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile file(copy);
+    file.resize(qint64(double(file.size()) * share));
+    return copy;
 }

@@ -1,3 +1,4 @@
+#include "TestDamagedDatabase.h"
 #include "TestFieldText.h"
 #include "TestInsertGroups.h"
 #include "TestModelBinder.h"
@@ -13,5 +14,6 @@ int main(int argc, char **argv)
     if (child >= 0)
         return child;
     QCoreApplication app(argc, argv);
-    return RunTests<TestFieldText, TestStores, TestInsertGroups, TestReportSettings, TestModelBinder, TestProcess>(argc, argv);
+    return RunTests<TestFieldText, TestStores, TestInsertGroups, TestReportSettings,
+                    TestModelBinder, TestProcess, TestDamagedDatabase>(argc, argv);
 }
