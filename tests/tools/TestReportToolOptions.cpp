@@ -1,9 +1,11 @@
 #include "TestReportToolOptions.h"
 
 #include "CsvFormat.h"
+#include "GermanFormat.h"
 #include "ReportToolOptions.h"
 
 #include <QtTest>
+#include <cmath>
 
 void TestReportToolOptions::defaults()
 {
@@ -29,8 +31,8 @@ void TestReportToolOptions::eachFilter()
     TReportToolOptions o;
     QString error;
     QVERIFY(ParseReportToolArguments({"--from", "15.04.2024", "--to=31.12.2030", "--mode",
-                                      "degressiv", "--percent", "", "--switch", "--format",
-                                      "text", "--output", "out.txt", "--database", "x.fdb"},
+                                      "degressiv", "--percent", "", "--switch", "--format", "text",
+                                      "--output", "out.txt", "--database", "x.fdb"},
                                      o, error));
     QCOMPARE(o.Settings.Filter, TAfaFilterChoice::Zeitraum);
     QCOMPARE(o.Settings.From, DateSerial::EncodeDate(2024, 4, 15));
@@ -55,8 +57,8 @@ void TestReportToolOptions::wrongArguments_data()
     QTest::newRow("no filter") << QStringList{} << "Bitte genau eine Auswahl angeben";
     QTest::newRow("two filters") << QStringList{"--year", "2026", "--assets", "1"}
                                  << "Nur eine Auswahl";
-    QTest::newRow("year not whole") << QStringList{"--year", "20x6"}
-                                    << "'20x6' ist kein gültiger Integerwert";
+    QTest::newRow("year not whole")
+        << QStringList{"--year", "20x6"} << "'20x6' ist kein gültiger Integerwert";
     QTest::newRow("from without to") << QStringList{"--from", "01.01.2024"} << "--from und --to";
     QTest::newRow("bad date") << QStringList{"--from", "31.02.2024", "--to", "01.01.2025"}
                               << "'31.02.2024' ist kein gültiges Datum";
@@ -89,6 +91,7 @@ void TestReportToolOptions::csvFields()
     QCOMPARE(CsvFormat::Field(1800.0), QStringLiteral("1800"));
     QCOMPARE(CsvFormat::Field(8400.0 / 39 * 12), QStringLiteral("2584,6153846153848"));
     QCOMPARE(CsvFormat::Field(-0.5), QStringLiteral("-0,5"));
+    QCOMPARE(CsvFormat::Field(0.1 + 0.2), QStringLiteral("0,30000000000000004"));
     QCOMPARE(CsvFormat::Field(27), QStringLiteral("27"));
     QCOMPARE(CsvFormat::Field(QDateTime(QDate(2026, 1, 1), QTime(0, 0))),
              QStringLiteral("01.01.2026"));
@@ -99,4 +102,36 @@ void TestReportToolOptions::csvFields()
     QCOMPARE(CsvFormat::Field(QStringLiteral("Zoll \"19\"")),
              QStringLiteral("\"Zoll \"\"19\"\"\""));
     QCOMPARE(CsvFormat::Field(QStringLiteral("zwei\nZeilen")), QStringLiteral("\"zwei\nZeilen\""));
+}
+
+void TestReportToolOptions::csvNumbersWithoutExponent_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("100000") << 100000.0 << "100000";
+    QTest::newRow("3000000") << 3000000.0 << "3000000";
+    QTest::newRow("1234.5678") << 1234.5678 << "1234,5678";
+    QTest::newRow("-250000") << -250000.0 << "-250000";
+    QTest::newRow("0") << 0.0 << "0";
+    QTest::newRow("-0") << -0.0 << "0";
+    QTest::newRow("1e-5") << 1e-5 << "0,00001";
+    QTest::newRow("-1e-5") << -1e-5 << "-0,00001";
+    QTest::newRow("1.5e-5") << 1.5e-5 << "0,000015";
+    QTest::newRow("below 1e-5") << 9.9e-6 << "9,9E-06";
+    QTest::newRow("largest below 1e15") << std::nextafter(1e15, 0.0) << "999999999999999,9";
+    QTest::newRow("-999999999999999") << -999999999999999.0 << "-999999999999999";
+    QTest::newRow("1e15") << 1e15 << "1E+15";
+    QTest::newRow("-1e15") << -1e15 << "-1E+15";
+    QTest::newRow("1e20") << 1e20 << "1E+20";
+}
+
+void TestReportToolOptions::csvNumbersWithoutExponent()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    const QString field = CsvFormat::Field(value);
+    QCOMPARE(field, text);
+    double back = 0;
+    QVERIFY(GermanFormat::TryTextToFloat(field, back));
+    QCOMPARE(back, value == 0 ? 0.0 : value);
 }

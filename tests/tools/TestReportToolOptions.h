@@ -10,4 +10,6 @@ private slots:
     void wrongArguments_data();
     void wrongArguments();
     void csvFields();
+    void csvNumbersWithoutExponent_data();
+    void csvNumbersWithoutExponent();
 };
