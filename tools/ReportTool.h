@@ -9,12 +9,13 @@
 class TReportTool
 {
 public:
-    // Exit status: 0 done, 2 wrong arguments, unreadable database or a failed evaluation.
+    // Exit status: 0 done, 2 wrong arguments, unreadable database, unknown asset IDs or a
+    // failed evaluation.
     int Run(const QStringList &arguments);
 
-    QByteArray Output;      // what goes to the output file or standard output
-    QString OutputFile;     // empty: standard output
-    QString ErrorMessage;   // German, for standard error
+    QByteArray Output;    // what goes to the output file or standard output
+    QString OutputFile;   // empty: standard output
+    QString ErrorMessage; // German, for standard error
     std::function<void(int done, int total)> Progress;
 
 private:
