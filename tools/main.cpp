@@ -1,12 +1,13 @@
 // norbekAfa-report: the evaluation without a window.
+#include "ReportOutput.h"
 #include "ReportTool.h"
 
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 // Only real failures of the toolkit reach standard error; its notes would garble the output.
 void QuietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -37,19 +38,13 @@ int main(int argc, char *argv[])
     }
     int status = tool.Run(arguments);
     if (status == 0) {
-        const QString outputFile = tool.OutputFile;
-        if (outputFile.isEmpty()) {
-            std::fwrite(tool.Output.constData(), 1, size_t(tool.Output.size()), stdout);
-            std::fflush(stdout);
-        } else {
-            QSaveFile file(outputFile);
-            if (!file.open(QIODevice::WriteOnly) || file.write(tool.Output) != tool.Output.size() ||
-                !file.commit()) {
-                tool.ErrorMessage = QStringLiteral("Die Ausgabedatei '%1' kann nicht geschrieben "
-                                                   "werden: %2")
-                                        .arg(outputFile, file.errorString());
-                status = 1;
-            }
+        QString error;
+        const bool written = tool.OutputFile.isEmpty()
+                                 ? ReportOutput::ToStandardOutput(tool.Output, error)
+                                 : ReportOutput::ToFile(tool.Output, tool.OutputFile, error);
+        if (!written) {
+            tool.ErrorMessage = error;
+            status = 1;
         }
     }
     if (!tool.ErrorMessage.isEmpty())

@@ -1,8 +1,9 @@
-#include "TestEvaluationRun.h"
 #include "TestMain.h"
+#include "TestEvaluationRun.h"
 #include "TestPreviewRun.h"
 #include "TestReportToolOptions.h"
+#include "TestReportToolOutput.h"
 #include "TestReportToolProcess.h"
 
 NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestEvaluationRun, TestPreviewRun,
-                     TestReportToolProcess)
+                     TestReportToolProcess, TestReportToolOutput)
