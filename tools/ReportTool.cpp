@@ -74,6 +74,17 @@ QByteArray PreviewAsText(const QTextDocument &preview)
 
 } // namespace
 
+QString TReportTool::StoppedMessage()
+{
+    return QStringLiteral("Abgebrochen.");
+}
+
+void TReportTool::CheckStop() const
+{
+    if (StopRequested && StopRequested())
+        throw EAfaError(StoppedMessage());
+}
+
 int TReportTool::Run(const QStringList &arguments)
 {
     Output.clear();
@@ -116,17 +127,24 @@ QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
     Tdm_Afa dm(nullptr, file.absoluteFilePath());
     // No grid sorts the assets here: walk them by ID.
     dm.qry_Afa_Erfassung->SQL << QStringLiteral("Order By e.Id");
-    dm.qry_Afa_Erfassung->Open();
+    dm.qry_Afa_Erfassung->Open(); // attaches the database
+    if (DatabaseOpened)
+        DatabaseOpened();
     if (options.Settings.Filter == TAfaFilterChoice::Auswahl) {
         const QList<int> missing =
             MissingAssets(*dm.qry_Afa_Erfassung, options.Settings.SelectedIds);
         if (!missing.isEmpty())
             throw EAfaError(MissingAssetsMessage(missing));
     }
+    CheckStop(); // nothing is written yet
 
     TEvaluationSession session(dm, [&dm](const QString &key) { return ReadHeadline(dm, key); });
     session.Evaluation.Settings = options.Settings;
-    session.Evaluation.Progress = Progress;
+    session.Evaluation.Progress = [this](int done, int total) {
+        CheckStop();
+        if (Progress)
+            Progress(done, total);
+    };
 
     const bool csv = options.Format == TReportToolOptions::TFormat::Csv;
     session.Evaluation.EvaluateFor(csv ? TargetPrint : TargetText);

@@ -4,6 +4,7 @@
 #include "TestReportToolOptions.h"
 #include "TestReportToolOutput.h"
 #include "TestReportToolProcess.h"
+#include "TestReportToolSignals.h"
 
 NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestEvaluationRun, TestPreviewRun,
-                     TestReportToolProcess, TestReportToolOutput)
+                     TestReportToolProcess, TestReportToolOutput, TestReportToolSignals)
