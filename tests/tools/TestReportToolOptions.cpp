@@ -72,6 +72,45 @@ void TestReportToolOptions::wrongArguments_data()
     QTest::newRow("missing value") << QStringList{"--year"} << "Zur Option --year fehlt der Wert";
     QTest::newRow("unknown") << QStringList{"--year", "2026", "--jahr"}
                              << "Unbekanntes Argument '--jahr'";
+
+    const QString outsideYears = QStringLiteral("liegt nicht zwischen 1900 und 2099");
+    QTest::newRow("year before 1900")
+        << QStringList{"--year", "1899"} << "Das Wirtschaftsjahr 1899 " + outsideYears;
+    QTest::newRow("year after 2099")
+        << QStringList{"--year=2100"} << "Das Wirtschaftsjahr 2100 " + outsideYears;
+    QTest::newRow("year negative") << QStringList{"--year", "-2026"} << outsideYears;
+
+    const QString outsidePercent = QStringLiteral("größer als 0 und höchstens 100");
+    QTest::newRow("percent 0") << QStringList{"--year", "2026", "--percent", "0"}
+                               << "Der Prozentsatz '0' liegt nicht im erlaubten Bereich";
+    QTest::newRow("percent 0,0") << QStringList{"--year", "2026", "--percent", "0,0"}
+                                 << outsidePercent;
+    QTest::newRow("percent over 100")
+        << QStringList{"--year", "2026", "--percent", "100,01"}
+        << "Der Prozentsatz '100,01' liegt nicht im erlaubten Bereich";
+    QTest::newRow("percent negative")
+        << QStringList{"--year", "2026", "--percent=-20"} << outsidePercent;
+    QTest::newRow("percent huge") << QStringList{"--year", "2026", "--percent", "1E300"}
+                                  << outsidePercent;
+    QTest::newRow("percent text") << QStringList{"--year", "2026", "--percent", "zwanzig"}
+                                  << "'zwanzig' ist kein gültiger Prozentsatz";
+    QTest::newRow("percent with point") << QStringList{"--year", "2026", "--percent", "12.5"}
+                                        << "'12.5' ist kein gültiger Prozentsatz";
+    QTest::newRow("percent with sign")
+        << QStringList{"--year", "2026", "--percent", "20%"} << "kein gültiger Prozentsatz";
+    QTest::newRow("percent blank")
+        << QStringList{"--year", "2026", "--percent", " "} << "kein gültiger Prozentsatz";
+
+    const QString emptySpan = QStringLiteral("Der Zeitraum ist leer: --from muss vor --to liegen");
+    QTest::newRow("from after to")
+        << QStringList{"--from", "02.01.2025", "--to", "01.01.2025"} << emptySpan;
+    QTest::newRow("from equals to")
+        << QStringList{"--to", "01.01.2025", "--from", "01.01.2025"} << emptySpan;
+
+    QTest::newRow("database empty")
+        << QStringList{"--year", "2026", "--database", ""} << "Der Name der Datenbankdatei fehlt.";
+    QTest::newRow("database= empty")
+        << QStringList{"--database=", "--year", "2026"} << "Der Name der Datenbankdatei fehlt.";
 }
 
 void TestReportToolOptions::wrongArguments()
@@ -82,6 +121,37 @@ void TestReportToolOptions::wrongArguments()
     QString error;
     QVERIFY(!ParseReportToolArguments(args, o, error));
     QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+void TestReportToolOptions::rangeEdgesAccepted()
+{
+    TReportToolOptions o;
+    QString error;
+    for (const char *year : {"1900", "2099"}) {
+        QVERIFY2(ParseReportToolArguments({"--year", year}, o, error), qPrintable(error));
+        QCOMPARE(o.Settings.FiscalYearText, QString::fromLatin1(year));
+    }
+    // The smallest step above 0, 100 itself, and blanks around as in the window's edit.
+    for (const char *percent : {"100", "100,0", "0,0001", " 12,5 ", "1E2", ""}) {
+        QVERIFY2(ParseReportToolArguments({"--year", "2026", "--percent", percent}, o, error),
+                 qPrintable(error));
+        QCOMPARE(o.Settings.PercentText, QString::fromLatin1(percent));
+    }
+    // One day apart: an asset bought during the day between, at a time of day, lies inside.
+    QVERIFY2(ParseReportToolArguments({"--from", "01.01.2025", "--to", "02.01.2025"}, o, error),
+             qPrintable(error));
+}
+
+void TestReportToolOptions::helpNamesEveryExitStatus()
+{
+    const QString help = ReportToolHelpText();
+    QVERIFY(help.contains(QStringLiteral("  0    Erfolg.\n")));
+    QVERIFY(help.contains(QStringLiteral("  1    Die Ausgabe konnte nicht geschrieben werden.\n")));
+    QVERIFY(help.contains(QStringLiteral("  2    Falsche Argumente")));
+    QVERIFY(help.contains(QStringLiteral("  130  Abgebrochen durch SIGINT")));
+    QVERIFY(help.contains(QStringLiteral("  143  Abgebrochen durch SIGTERM")));
+    QVERIFY(help.contains(QStringLiteral("von 1900 bis 2099")));
+    QVERIFY(!help.contains(QStringLiteral("0 oder\n")));
 }
 
 void TestReportToolOptions::csvFields()
