@@ -3,8 +3,32 @@
 #include "GermanFormat.h"
 
 #include <QDateTime>
+#include <charconv>
+#include <cmath>
 
-namespace CsvFormat {
+namespace
+{
+
+// Shortest text that reads back as the same double, in plain decimals (decimal comma)
+// from 1e-5 up to below 1e15; outside that range the exponent form stays.
+QString PlainDecimal(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0"); // -0 as well
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-5 && magnitude < 1e15))
+        return GermanFormat::ShortestDecimal(value);
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    QString text = QString::fromLatin1(buf, int(res.ptr - buf));
+    text.replace(u'.', GermanFormat::DecimalSeparator);
+    return text;
+}
+
+} // namespace
+
+namespace CsvFormat
+{
 
 QString Text(const QString &text)
 {
@@ -23,7 +47,7 @@ QString Field(const QVariant &value)
     switch (value.metaType().id()) {
     case QMetaType::Double:
     case QMetaType::Float:
-        return GermanFormat::ShortestDecimal(value.toDouble());
+        return PlainDecimal(value.toDouble());
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:

@@ -8,9 +8,12 @@
 #include "Unit_Global.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <QTextDocument>
+#include <algorithm>
 
-namespace {
+namespace
+{
 
 // The stored headline, read without creating its settings row.
 QString ReadHeadline(Tdm_Afa &dm, const QString &key)
@@ -37,6 +40,31 @@ QByteArray ReportRowsAsCsv(TRecordStore &store)
     return out.toUtf8();
 }
 
+// The IDs asked for that the asset store does not hold, in ascending order.
+QList<int> MissingAssets(TRecordStore &assets, const QSet<int> &wanted)
+{
+    QSet<int> missing = wanted;
+    for (assets.First(); !assets.Eof() && !missing.isEmpty(); assets.Next())
+        missing.remove(assets.CurrentId().toInt());
+    QList<int> ids = missing.values();
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+QString MissingAssetsMessage(const QList<int> &ids)
+{
+    if (ids.size() == 1)
+        return QStringLiteral("Ein Abschreibungsgut mit der Nummer (ID) %1 gibt es in der "
+                              "Datenbank nicht.")
+            .arg(ids.first());
+    QStringList numbers;
+    for (int id : ids)
+        numbers << QString::number(id);
+    return QStringLiteral("Abschreibungsgüter mit den Nummern (ID) %1 gibt es in der Datenbank "
+                          "nicht.")
+        .arg(numbers.join(QStringLiteral(", ")));
+}
+
 QByteArray PreviewAsText(const QTextDocument &preview)
 {
     QString text = preview.toPlainText();
@@ -45,6 +73,17 @@ QByteArray PreviewAsText(const QTextDocument &preview)
 }
 
 } // namespace
+
+QString TReportTool::StoppedMessage()
+{
+    return QStringLiteral("Abgebrochen.");
+}
+
+void TReportTool::CheckStop() const
+{
+    if (StopRequested && StopRequested())
+        throw EAfaError(StoppedMessage());
+}
 
 int TReportTool::Run(const QStringList &arguments)
 {
@@ -88,11 +127,24 @@ QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
     Tdm_Afa dm(nullptr, file.absoluteFilePath());
     // No grid sorts the assets here: walk them by ID.
     dm.qry_Afa_Erfassung->SQL << QStringLiteral("Order By e.Id");
-    dm.qry_Afa_Erfassung->Open();
+    dm.qry_Afa_Erfassung->Open(); // attaches the database
+    if (DatabaseOpened)
+        DatabaseOpened();
+    if (options.Settings.Filter == TAfaFilterChoice::Auswahl) {
+        const QList<int> missing =
+            MissingAssets(*dm.qry_Afa_Erfassung, options.Settings.SelectedIds);
+        if (!missing.isEmpty())
+            throw EAfaError(MissingAssetsMessage(missing));
+    }
+    CheckStop(); // nothing is written yet
 
     TEvaluationSession session(dm, [&dm](const QString &key) { return ReadHeadline(dm, key); });
     session.Evaluation.Settings = options.Settings;
-    session.Evaluation.Progress = Progress;
+    session.Evaluation.Progress = [this](int done, int total) {
+        CheckStop();
+        if (Progress)
+            Progress(done, total);
+    };
 
     const bool csv = options.Format == TReportToolOptions::TFormat::Csv;
     session.Evaluation.EvaluateFor(csv ? TargetPrint : TargetText);

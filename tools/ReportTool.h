@@ -9,14 +9,22 @@
 class TReportTool
 {
 public:
-    // Exit status: 0 done, 2 wrong arguments, unreadable database or a failed evaluation.
+    // Exit status: 0 done, 2 wrong arguments, unreadable database, unknown asset IDs, a
+    // failed or stopped evaluation.
     int Run(const QStringList &arguments);
+    static QString StoppedMessage();
 
-    QByteArray Output;      // what goes to the output file or standard output
-    QString OutputFile;     // empty: standard output
-    QString ErrorMessage;   // German, for standard error
+    QByteArray Output;    // what goes to the output file or standard output
+    QString OutputFile;   // empty: standard output
+    QString ErrorMessage; // German, for standard error
     std::function<void(int done, int total)> Progress;
+    // Asked before the evaluation and after every asset; true stops the run with an error.
+    std::function<bool()> StopRequested;
+    // Called once the database is attached: its client library has set up handlers for
+    // SIGINT and SIGTERM of its own then.
+    std::function<void()> DatabaseOpened;
 
 private:
     QByteArray Evaluate(const TReportToolOptions &options);
+    void CheckStop() const;
 };

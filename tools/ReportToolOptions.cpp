@@ -4,7 +4,8 @@
 
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 bool ParseDate(const QString &text, TDateTime &date)
 {
@@ -12,6 +13,31 @@ bool ParseDate(const QString &text, TDateTime &date)
     const QRegularExpressionMatch m = form.match(text);
     return m.hasMatch() && DateSerial::TryEncodeDate(m.captured(3).toInt(), m.captured(2).toInt(),
                                                      m.captured(1).toInt(), date);
+}
+
+// The fiscal-year up-down of the window stays within these years.
+constexpr int FirstYear = 1900;
+constexpr int LastYear = 2099;
+
+// Empty is the emptied edit of the window: the asset's own rate, else the highest rate.
+bool CheckPercent(const QString &text, QString &error)
+{
+    if (text.isEmpty())
+        return true;
+    double percent = 0;
+    if (!GermanFormat::TryTextToFloat(text, percent)) {
+        error = QStringLiteral("'%1' ist kein gültiger Prozentsatz (Dezimalzahl mit Komma, "
+                               "z. B. 12,5).")
+                    .arg(text);
+        return false;
+    }
+    if (!(percent > 0 && percent <= 100)) {
+        error = QStringLiteral("Der Prozentsatz '%1' liegt nicht im erlaubten Bereich: größer "
+                               "als 0 und höchstens 100.")
+                    .arg(text);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -31,32 +57,47 @@ QString ReportToolHelpText()
         "\n"
         "Datenbank:\n"
         "  --database DATEI   Datenbankdatei; ohne Angabe norbekAfa.fdb neben dem Programm.\n"
+        "                     Ein leerer Name ist nicht erlaubt.\n"
         "\n"
         "Auswahl (genau eine):\n"
-        "  --year JJJJ        Afa-Report für ein Wirtschaftsjahr: je Abschreibungsgut eine Zeile.\n"
+        "  --year JJJJ        Afa-Report für ein Wirtschaftsjahr von 1900 bis 2099: je\n"
+        "                     Abschreibungsgut eine Zeile.\n"
         "  --from TT.MM.JJJJ --to TT.MM.JJJJ\n"
         "                     Afa-Verlauf für alle Güter, die zwischen den beiden Tagen\n"
         "                     angeschafft wurden (beide Tage ausgeschlossen), alle Jahre.\n"
+        "                     --from muss vor --to liegen.\n"
         "  --assets ID[,ID...]\n"
-        "                     Afa-Verlauf für die Abschreibungsgüter mit diesen Nummern (ID).\n"
+        "                     Afa-Verlauf für die Abschreibungsgüter mit diesen Nummern (ID);\n"
+        "                     jede Nummer muss in der Datenbank vorhanden sein.\n"
         "\n"
         "Berechnung:\n"
         "  --mode linear|degressiv|individuell\n"
         "                     linear (Vorgabe): alle Güter linear; degressiv: alle Güter\n"
         "                     degressiv; individuell: die Abschreibungsart des Guts.\n"
-        "  --percent TEXT     Prozentsatz der degressiven Abschreibung (Vorgabe \"20\"); 0 oder\n"
-        "                     leer: der Prozentsatz des Guts, sonst der Höchstsatz.\n"
+        "  --percent TEXT     Prozentsatz der degressiven Abschreibung (Vorgabe \"20\"), eine\n"
+        "                     Dezimalzahl mit Komma, größer als 0 und höchstens 100; leer: der\n"
+        "                     Prozentsatz des Guts, sonst der Höchstsatz.\n"
         "  --switch           Übergang zur linearen Abschreibung erlauben.\n"
         "\n"
         "Ausgabe:\n"
         "  --format csv       (Vorgabe) die Reportzeilen als CSV: UTF-8, Trennzeichen \";\",\n"
         "                     Kopfzeile mit den Spaltennamen, Zahlen mit Dezimalkomma.\n"
         "  --format text      die Textvorschau mit Überschrift als reiner Text.\n"
-        "  --output DATEI     in diese Datei schreiben statt auf die Standardausgabe.\n"
+        "  --output DATEI     in diese Datei schreiben statt auf die Standardausgabe. Eine\n"
+        "                     gewöhnliche Datei wird erst nach vollständigem Schreiben ersetzt;\n"
+        "                     in eine Pipe oder ein Gerät wird direkt geschrieben.\n"
         "  --help             diese Hilfe.\n"
         "\n"
-        "Rückgabewert: 0 bei Erfolg, 2 bei falschen Argumenten, einer nicht lesbaren Datenbank\n"
-        "oder einem Fehler der Auswertung.\n");
+        "SIGTERM oder SIGINT (Strg+C) brechen die Auswertung ab; ein zweites Signal beendet\n"
+        "das Programm sofort.\n"
+        "\n"
+        "Rückgabewert:\n"
+        "  0    Erfolg.\n"
+        "  1    Die Ausgabe konnte nicht geschrieben werden.\n"
+        "  2    Falsche Argumente, eine nicht lesbare Datenbank, unbekannte Nummern bei\n"
+        "       --assets oder ein Fehler der Auswertung.\n"
+        "  130  Abgebrochen durch SIGINT (128 + Signalnummer).\n"
+        "  143  Abgebrochen durch SIGTERM (128 + Signalnummer).\n");
 }
 
 bool ParseReportToolArguments(const QStringList &arguments, TReportToolOptions &options,
@@ -90,6 +131,10 @@ bool ParseReportToolArguments(const QStringList &arguments, TReportToolOptions &
         } else if (name == u"--database") {
             if (!takeValue())
                 return false;
+            if (value.isEmpty()) {
+                error = QStringLiteral("Der Name der Datenbankdatei fehlt.");
+                return false;
+            }
             options.Database = value;
         } else if (name == u"--year") {
             if (!takeValue())
@@ -97,6 +142,13 @@ bool ParseReportToolArguments(const QStringList &arguments, TReportToolOptions &
             int year = 0;
             if (!GermanFormat::TryStrToInt(value, year)) {
                 error = GermanFormat::InvalidIntegerMessage(value);
+                return false;
+            }
+            if (year < FirstYear || year > LastYear) {
+                error = QStringLiteral("Das Wirtschaftsjahr %1 liegt nicht zwischen %2 und %3.")
+                            .arg(year)
+                            .arg(FirstYear)
+                            .arg(LastYear);
                 return false;
             }
             options.Settings.FiscalYearText = value;
@@ -149,6 +201,8 @@ bool ParseReportToolArguments(const QStringList &arguments, TReportToolOptions &
         } else if (name == u"--percent") {
             if (!takeValue())
                 return false;
+            if (!CheckPercent(value, error))
+                return false;
             options.Settings.PercentText = value;
         } else if (name == u"--format") {
             if (!takeValue())
@@ -158,8 +212,8 @@ bool ParseReportToolArguments(const QStringList &arguments, TReportToolOptions &
             else if (value == u"text")
                 options.Format = TReportToolOptions::TFormat::Text;
             else {
-                error = QStringLiteral("Unbekanntes Ausgabeformat '%1' (csv oder text).")
-                            .arg(value);
+                error =
+                    QStringLiteral("Unbekanntes Ausgabeformat '%1' (csv oder text).").arg(value);
                 return false;
             }
         } else if (name == u"--output") {
@@ -188,6 +242,12 @@ bool ParseReportToolArguments(const QStringList &arguments, TReportToolOptions &
     }
     if (haveFrom != haveTo) {
         error = QStringLiteral("Für den Zeitraum bitte --from und --to angeben.");
+        return false;
+    }
+    if (haveFrom && options.Settings.From >= options.Settings.To) {
+        // Both days are excluded: equal days leave no day in between.
+        error = QStringLiteral("Der Zeitraum ist leer: --from muss vor --to liegen (beide Tage "
+                               "gehören nicht dazu).");
         return false;
     }
     if (haveYear)

@@ -1,12 +1,14 @@
 // norbekAfa-report: the evaluation without a window.
+#include "ReportOutput.h"
 #include "ReportTool.h"
+#include "StopSignals.h"
 
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 // Only real failures of the toolkit reach standard error; its notes would garble the output.
 void QuietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -17,6 +19,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 
 int main(int argc, char *argv[])
 {
+    // First of all, so that no stop request finds the default action.
+    StopSignals::Install();
     qInstallMessageHandler(QuietMessages);
     // Documents and fonts need a GUI application, but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -27,31 +31,42 @@ int main(int argc, char *argv[])
     arguments.removeFirst();
 
     TReportTool tool;
+    tool.StopRequested = [] { return StopSignals::Received() != 0; };
+    // The database client would shut its engine down on these signals, under the running
+    // evaluation: the handlers are taken back once it is attached.
+    tool.DatabaseOpened = StopSignals::Install;
+    bool progressLineOpen = false;
     if (isatty(fileno(stderr))) {
-        tool.Progress = [](int done, int total) {
-            if (done == total || done % 100 == 0)
+        tool.Progress = [&progressLineOpen](int done, int total) {
+            if (done == total || done % 100 == 0) {
                 std::fprintf(stderr, "\rAbschreibungsgüter: %d von %d", done, total);
-            if (done == total)
+                progressLineOpen = true;
+            }
+            if (done == total) {
                 std::fputc('\n', stderr);
+                progressLineOpen = false;
+            }
         };
     }
     int status = tool.Run(arguments);
-    if (status == 0) {
-        const QString outputFile = tool.OutputFile;
-        if (outputFile.isEmpty()) {
-            std::fwrite(tool.Output.constData(), 1, size_t(tool.Output.size()), stdout);
-            std::fflush(stdout);
-        } else {
-            QSaveFile file(outputFile);
-            if (!file.open(QIODevice::WriteOnly) || file.write(tool.Output) != tool.Output.size() ||
-                !file.commit()) {
-                tool.ErrorMessage = QStringLiteral("Die Ausgabedatei '%1' kann nicht geschrieben "
-                                                   "werden: %2")
-                                        .arg(outputFile, file.errorString());
-                status = 1;
-            }
+    // Writing the output is no longer stopped by a check: a signal ends it at once.
+    StopSignals::Restore();
+    if (const int signal = StopSignals::Received()) {
+        status = 128 + signal;
+        if (tool.ErrorMessage.isEmpty()) // the run ended before its next check
+            tool.ErrorMessage = TReportTool::StoppedMessage();
+    } else if (status == 0) {
+        QString error;
+        const bool written = tool.OutputFile.isEmpty()
+                                 ? ReportOutput::ToStandardOutput(tool.Output, error)
+                                 : ReportOutput::ToFile(tool.Output, tool.OutputFile, error);
+        if (!written) {
+            tool.ErrorMessage = error;
+            status = 1;
         }
     }
+    if (progressLineOpen)
+        std::fputc('\n', stderr);
     if (!tool.ErrorMessage.isEmpty())
         std::fprintf(stderr, "norbekAfa-report: %s\n", tool.ErrorMessage.toUtf8().constData());
     return status;

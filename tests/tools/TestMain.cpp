@@ -3,7 +3,10 @@
 #include "TestEvaluationRun.h"
 #include "TestPreviewRun.h"
 #include "TestReportToolOptions.h"
+#include "TestReportToolOutput.h"
 #include "TestReportToolProcess.h"
+#include "TestReportToolSignals.h"
 
 NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestEvaluationRun, TestPreviewRun,
-                     TestReportToolProcess, TestDamagedDatabaseTool)
+                     TestReportToolProcess, TestReportToolOutput, TestReportToolSignals,
+                     TestDamagedDatabaseTool)

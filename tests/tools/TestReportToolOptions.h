@@ -9,5 +9,9 @@ private slots:
     void eachFilter();
     void wrongArguments_data();
     void wrongArguments();
+    void rangeEdgesAccepted();
+    void helpNamesEveryExitStatus();
     void csvFields();
+    void csvNumbersWithoutExponent_data();
+    void csvNumbersWithoutExponent();
 };

@@ -10,4 +10,5 @@ private slots:
     void outputFile();
     void failuresExitTwo();
     void writesOnlyReportRows();
+    void unknownAssetsChangeNothing();
 };
