@@ -7,7 +7,8 @@
 class TRecordStore;
 
 // operation: "post" or "delete"; the store stands on the refused row.
-QString GermanWriteError(const TRecordStore *store, const QString &databaseText, const QString &operation);
+QString GermanWriteError(const TRecordStore *store, const QString &databaseText,
+                         const QString &operation);
 // True for a lock or update conflict with another connection.
 bool IsConflictError(const QString &databaseText);
 // A single statement (scratch query) that failed.

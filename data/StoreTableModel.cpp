@@ -63,9 +63,10 @@ QVariant TStoreTableModel::data(const QModelIndex &index, int role) const
     if (!field || index.row() < 0 || index.row() >= rowCount())
         return {};
     if (role == Qt::TextAlignmentRole) {
-        const bool right = field->Alignment == TFieldAlign::Right ||
-                           (field->Alignment == TFieldAlign::Default &&
-                            (field->DataType == TFieldType::Integer || field->DataType == TFieldType::Float));
+        const bool right =
+            field->Alignment == TFieldAlign::Right ||
+            (field->Alignment == TFieldAlign::Default &&
+             (field->DataType == TFieldType::Integer || field->DataType == TFieldType::Float));
         return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole)

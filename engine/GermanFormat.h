@@ -5,7 +5,8 @@
 
 #include <QString>
 
-namespace GermanFormat {
+namespace GermanFormat
+{
 
 constexpr QChar DecimalSeparator = u',';
 constexpr QChar ThousandSeparator = u'.';

@@ -9,7 +9,8 @@
 #include <QtTest>
 #include <memory>
 
-namespace {
+namespace
+{
 
 std::unique_ptr<Tdm_Afa> ModuleWithAssets()
 {
@@ -19,7 +20,8 @@ std::unique_ptr<Tdm_Afa> ModuleWithAssets()
     for (const char *nr : {"0400", "0420"}) {
         k->Append();
         k->FieldByName(QStringLiteral("NR"))->SetAsString(QString::fromLatin1(nr));
-        k->FieldByName(QStringLiteral("BEZEICHNUNG"))->SetAsString(QStringLiteral("Konto ") + QString::fromLatin1(nr));
+        k->FieldByName(QStringLiteral("BEZEICHNUNG"))
+            ->SetAsString(QStringLiteral("Konto ") + QString::fromLatin1(nr));
         k->Post();
     }
     TRecordStore *e = dm->qry_Afa_Erfassung;
@@ -47,11 +49,15 @@ void TestModelBinder::modelShowsTheStore()
     QCOMPARE(model.data(model.index(0, cost)).toString(), QStringLiteral("1.234,5"));
     QCOMPARE(model.data(model.index(1, cost)).toString(), QStringLiteral(",25"));
     QCOMPARE(model.data(model.index(1, cost), Qt::EditRole).toString(), QStringLiteral(",25"));
-    QCOMPARE(model.data(model.index(0, cost), Qt::TextAlignmentRole).toInt() & Qt::AlignLeft, int(Qt::AlignLeft));
+    QCOMPARE(model.data(model.index(0, cost), Qt::TextAlignmentRole).toInt() & Qt::AlignLeft,
+             int(Qt::AlignLeft));
     const int rest = model.ColumnOfField(QStringLiteral("RESTBUCHWERT"));
-    QCOMPARE(model.data(model.index(0, rest), Qt::TextAlignmentRole).toInt() & Qt::AlignRight, int(Qt::AlignRight));
-    QCOMPARE(model.data(model.index(0, model.ColumnOfField(QStringLiteral("AKTIV")))).toString(), QStringLiteral("Ja"));
-    QVERIFY(!(model.flags(model.index(0, model.ColumnOfField(QStringLiteral("AFA_ART_KUERZEL")))) & Qt::ItemIsEditable));
+    QCOMPARE(model.data(model.index(0, rest), Qt::TextAlignmentRole).toInt() & Qt::AlignRight,
+             int(Qt::AlignRight));
+    QCOMPARE(model.data(model.index(0, model.ColumnOfField(QStringLiteral("AKTIV")))).toString(),
+             QStringLiteral("Ja"));
+    QVERIFY(!(model.flags(model.index(0, model.ColumnOfField(QStringLiteral("AFA_ART_KUERZEL")))) &
+              Qt::ItemIsEditable));
     // Reading row 1 does not move the store.
     QCOMPARE(dm->qry_Afa_Erfassung->RecNo(), 0);
 
@@ -95,7 +101,8 @@ void TestModelBinder::binderFillsAndWrites()
     binder.Bind(&cost, "text", QStringLiteral("KOSTEN"), TBindKind::Text, "editingFinished()");
     binder.Bind(&active, "checkState", QStringLiteral("AKTIV"), TBindKind::Check);
     binder.Bind(&date, "dateTime", QStringLiteral("ANSCHAFFUNGSDATUM"), TBindKind::Date);
-    binder.Bind(&account, "currentIndex", QStringLiteral("Lu_Afa_Konten_Bezeichnung"), TBindKind::Lookup);
+    binder.Bind(&account, "currentIndex", QStringLiteral("Lu_Afa_Konten_Bezeichnung"),
+                TBindKind::Lookup);
     QCOMPARE(binder.LookupItems(QStringLiteral("Lu_Afa_Konten_Bezeichnung")),
              (QStringList{QStringLiteral("Konto 0400"), QStringLiteral("Konto 0420")}));
     QCOMPARE(cost.m_text, QStringLiteral("1.234,5"));
@@ -113,9 +120,11 @@ void TestModelBinder::binderFillsAndWrites()
     active.Click(int(Qt::Unchecked));
     QCOMPARE(e->FieldByName(QStringLiteral("AKTIV"))->Value(), QVariant(0));
     date.Pick(QDateTime(QDate(2019, 7, 1), QTime()));
-    QCOMPARE(e->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM"))->DisplayText(), QStringLiteral("Mo, 01.07.2019"));
+    QCOMPARE(e->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM"))->DisplayText(),
+             QStringLiteral("Mo, 01.07.2019"));
     account.Choose(1);
-    QCOMPARE(e->FieldByName(QStringLiteral("Lu_Afa_Konten_Nr"))->AsString(), QStringLiteral("0420"));
+    QCOMPARE(e->FieldByName(QStringLiteral("Lu_Afa_Konten_Nr"))->AsString(),
+             QStringLiteral("0420"));
     // Pending text is written on post.
     cost.Type(QStringLiteral("99"));
     e->Post();
@@ -141,7 +150,8 @@ void TestModelBinder::binderReportsRefusedInput()
     TFieldBinder binder(e);
     QSignalSpy errors(&binder, &TFieldBinder::ErrorRaised);
     TFakeControl life;
-    binder.Bind(&life, "text", QStringLiteral("NUTZUNGSDAUER"), TBindKind::Text, "editingFinished()");
+    binder.Bind(&life, "text", QStringLiteral("NUTZUNGSDAUER"), TBindKind::Text,
+                "editingFinished()");
     e->Edit();
     e->FieldByName(QStringLiteral("NUTZUNGSDAUER"))->SetAsInteger(48);
     life.Type(QStringLiteral("vier Jahre"));

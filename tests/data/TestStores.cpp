@@ -7,7 +7,8 @@
 #include <QtTest>
 #include <memory>
 
-namespace {
+namespace
+{
 
 std::unique_ptr<Tdm_Afa> OpenModule(const QString &path)
 {
@@ -88,9 +89,11 @@ void TestStores::openingAssetsOpensTheOthers()
     QCOMPARE(dm->qry_Afa_Arten->RecordCount(), 4);
     // The join column without a field is not reachable; labels are the grid titles.
     QVERIFY(!dm->qry_Afa_Erfassung->FindField(QStringLiteral("AFA_KONTEN_NR")));
-    QCOMPARE(F(dm->qry_Afa_Erfassung, "USE_ABSCHRDATUM")->Label(), QStringLiteral("Drucke Datum Abschr."));
+    QCOMPARE(F(dm->qry_Afa_Erfassung, "USE_ABSCHRDATUM")->Label(),
+             QStringLiteral("Drucke Datum Abschr."));
     QCOMPARE(F(dm->qry_Afa_ZuAbgang, "ABGANG")->Label(), QStringLiteral("Abgang  [€]"));
-    QVERIFY_THROWS_EXCEPTION(EDatabaseError, dm->qry_Afa_Erfassung->FieldByName(QStringLiteral("GIBTSNICHT")));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError,
+                             dm->qry_Afa_Erfassung->FieldByName(QStringLiteral("GIBTSNICHT")));
     QCOMPARE(dm->qry_Afa_Erfassung->FieldByName(QStringLiteral("id")),
              dm->qry_Afa_Erfassung->FieldByName(QStringLiteral("Id")));
 }
@@ -108,7 +111,8 @@ void TestStores::newAssetDefaults()
     QCOMPARE(F(e, "AKTIV")->DisplayText(), QStringLiteral("Ja"));
     QCOMPARE(F(e, "USE_ABSCHRDATUM")->DisplayText(), QStringLiteral("Ja"));
     QCOMPARE(F(e, "Lu_Afa_Arten_Bezeichnung")->AsString(), QStringLiteral("Lineare Abschreibung"));
-    for (const char *name : {"INVENTARNR", "BEZEICHNUNG", "KOSTEN", "NUTZUNGSDAUER", "PROZENTSATZ", "AFA_KONTEN_ID"})
+    for (const char *name :
+         {"INVENTARNR", "BEZEICHNUNG", "KOSTEN", "NUTZUNGSDAUER", "PROZENTSATZ", "AFA_KONTEN_ID"})
         QVERIFY2(F(e, name)->IsNull(), name);
     QCOMPARE(F(e, "KOSTEN")->DisplayText(), QString());
 }
@@ -126,7 +130,8 @@ void TestStores::beforePostFillsMissingValues()
     F(e, "ABSCHREIBUNGSDATUM")->Clear();
     F(e, "AFA_ARTEN_ID")->Clear();
     e->Post();
-    QCOMPARE(F(e, "ABSCHREIBUNGSDATUM")->Value().toDateTime(), QDateTime(QDate(2020, 4, 15), QTime()));
+    QCOMPARE(F(e, "ABSCHREIBUNGSDATUM")->Value().toDateTime(),
+             QDateTime(QDate(2020, 4, 15), QTime()));
     QCOMPARE(F(e, "AFA_ARTEN_ID")->Value(), lin);
 
     e->Append();
@@ -136,10 +141,12 @@ void TestStores::beforePostFillsMissingValues()
     const int id = F(e, "ID")->AsInteger();
     QVERIFY(F(e, "ANSCHAFFUNGSDATUM")->IsNull());
     dm.reset();
-    const QVariant stored =
-        TestDatabase::Scalar(path, QStringLiteral("select ABSCHREIBUNGSDATUM from AFA_ERFASSUNG where ID = %1").arg(id));
+    const QVariant stored = TestDatabase::Scalar(
+        path, QStringLiteral("select ABSCHREIBUNGSDATUM from AFA_ERFASSUNG where ID = %1").arg(id));
     QCOMPARE(stored.toDateTime(), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
-    QVERIFY(TestDatabase::Scalar(path, QStringLiteral("select ANSCHAFFUNGSDATUM from AFA_ERFASSUNG where ID = %1").arg(id))
+    QVERIFY(TestDatabase::Scalar(
+                path,
+                QStringLiteral("select ANSCHAFFUNGSDATUM from AFA_ERFASSUNG where ID = %1").arg(id))
                 .isNull());
 }
 
@@ -212,7 +219,8 @@ void TestStores::lookupFollowsAccountJoinStaysStale()
     QCOMPARE(F(e, "Lu_Afa_Konten_Nr")->AsString(), QStringLiteral("0420"));
     QCOMPARE(F(e, "AFA_KONTEN_BEZEICHNUNG")->AsString(), QStringLiteral("Maschinen"));
     QCOMPARE(F(e, "AFA_ART_KUERZEL")->AsString(), QStringLiteral("LIN"));
-    QCOMPARE(F(e, "Lu_Afa_Arten_Bezeichnung")->AsString(), QStringLiteral("Degressive Abschreibung"));
+    QCOMPARE(F(e, "Lu_Afa_Arten_Bezeichnung")->AsString(),
+             QStringLiteral("Degressive Abschreibung"));
     e->Close();
     e->Open();
     QVERIFY(e->LocateId(id));
@@ -270,7 +278,9 @@ void TestStores::refusedPostKeepsTheRow_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("mentions");
     QTest::newRow("value too long") << "INVENTARNR" << QString(40, u'X') << "Inventar-Nr.";
-    QTest::newRow("euro sign") << "BEZEICHNUNG" << "Laptop 1.000 €" << "Bezeichnung";
+    QTest::newRow("euro sign") << "BEZEICHNUNG"
+                               << "Laptop 1.000 €"
+                               << "Bezeichnung";
 }
 
 void TestStores::refusedPostKeepsTheRow()
@@ -290,7 +300,8 @@ void TestStores::refusedPostKeepsTheRow()
     } catch (const EDatabaseError &error) {
         qInfo("%s", qPrintable(error.Message()));
         QVERIFY2(error.Message().contains(mentions), qPrintable(error.Message()));
-        QVERIFY2(error.Message().contains(QStringLiteral("nicht gespeichert")), qPrintable(error.Message()));
+        QVERIFY2(error.Message().contains(QStringLiteral("nicht gespeichert")),
+                 qPrintable(error.Message()));
     }
     QCOMPARE(e->State(), TStoreState::Insert);
     QCOMPARE(e->FieldByName(field)->AsString(), text);
@@ -300,7 +311,9 @@ void TestStores::refusedPostKeepsTheRow()
     e->Post();
     QCOMPARE(e->State(), TStoreState::Browse);
     dm.reset();
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_ERFASSUNG")).toInt(), 1);
+    QCOMPARE(
+        TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_ERFASSUNG")).toInt(),
+        1);
 
     // The same in edit state.
     dm = OpenModule(path);
@@ -335,7 +348,8 @@ void TestStores::concurrentChangeIsReported()
         QFAIL("conflicting post accepted");
     } catch (const EDatabaseError &error) {
         qInfo("%s", qPrintable(error.Message()));
-        QVERIFY2(error.Message().contains(QStringLiteral("an anderer Stelle geändert")), qPrintable(error.Message()));
+        QVERIFY2(error.Message().contains(QStringLiteral("an anderer Stelle geändert")),
+                 qPrintable(error.Message()));
     }
     QCOMPARE(e->State(), TStoreState::Edit);
     QCOMPARE(F(e, "BEZEICHNUNG")->AsString(), QStringLiteral("Zweite Änderung"));
@@ -347,9 +361,11 @@ void TestStores::concurrentChangeIsReported()
     e->Post();
     second.reset();
     first.reset();
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG from AFA_ERFASSUNG where ID = %1").arg(id))
-                 .toString(),
-             QStringLiteral("Zweite Änderung"));
+    QCOMPARE(
+        TestDatabase::Scalar(
+            path, QStringLiteral("select BEZEICHNUNG from AFA_ERFASSUNG where ID = %1").arg(id))
+            .toString(),
+        QStringLiteral("Zweite Änderung"));
 }
 
 void TestStores::deletedAssetTakesItsMovements()
@@ -366,8 +382,11 @@ void TestStores::deletedAssetTakesItsMovements()
     QCOMPARE(dm->qry_Afa_Erfassung->CurrentId(), QVariant(b));
     QCOMPARE(dm->qry_Afa_ZuAbgang->RecordCount(), 1);
     dm.reset();
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_ZUABGANG")).toInt(), 1);
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_ERFASSUNG")).toInt(), 1);
+    QCOMPARE(
+        TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_ZUABGANG")).toInt(), 1);
+    QCOMPARE(
+        TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_ERFASSUNG")).toInt(),
+        1);
 }
 
 void TestStores::usedAccountCannotBeDeleted()
@@ -394,7 +413,8 @@ void TestStores::usedAccountCannotBeDeleted()
     k->Delete();
     QCOMPARE(k->RecordCount(), 1);
     dm.reset();
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_KONTEN")).toInt(), 1);
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_KONTEN")).toInt(),
+             1);
 }
 
 void TestStores::missingLinearKindLeavesKindNull()
@@ -429,7 +449,9 @@ void TestStores::walkAsMovementCursor()
     QVERIFY(!cursor->IsEmpty());
     cursor->First();
     QCOMPARE(cursor->FieldValue(QStringLiteral("Zugang")).toDouble(), 250.0);
-    QCOMPARE(DateSerial::YearOf(DateSerial::FromVariant(cursor->FieldValue(QStringLiteral("datum")))), 2021);
+    QCOMPARE(
+        DateSerial::YearOf(DateSerial::FromVariant(cursor->FieldValue(QStringLiteral("datum")))),
+        2021);
     const QVariant id = cursor->CurrentId();
     cursor->Next();
     QVERIFY(cursor->Eof());
@@ -460,8 +482,9 @@ void TestStores::tableInsertFollowsWritableColumns()
         F(r, "BEZEICHNUNG")->ReadOnly = false;
         add(4);
     }
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select list(coalesce(BEZEICHNUNG, '-'), '|') "
-                                                       "from (select BEZEICHNUNG from AFA_REPORT order by ID)"))
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select list(coalesce(BEZEICHNUNG, '-'), '|') "
+                                      "from (select BEZEICHNUNG from AFA_REPORT order by ID)"))
                  .toString(),
              QStringLiteral("Zeile 1|Zeile 2|-|Zeile 4"));
 }
@@ -485,7 +508,8 @@ void TestStores::appendRecordInFieldOrder()
         QCOMPARE(F(r, "KOSTEN")->Value(), QVariant(1800.0));
         QVERIFY(F(r, "INVENTARNR")->IsNull());
 
-        QVERIFY_THROWS_EXCEPTION(EDatabaseError, r->AppendRecord(QVariantList(r->FieldCount() + 1, 1)));
+        QVERIFY_THROWS_EXCEPTION(EDatabaseError,
+                                 r->AppendRecord(QVariantList(r->FieldCount() + 1, 1)));
         QCOMPARE(r->State(), TStoreState::Browse);
         QCOMPARE(r->RecordCount(), 1);
 
@@ -509,8 +533,9 @@ void TestStores::appendRecordInFieldOrder()
         QCOMPARE(F(r, "AFA")->Value(), QVariant(7.25));
         r->AfterInsert = nullptr;
     }
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG || '|' || KOSTEN || '|' || "
-                                                       "coalesce(INVENTARNR, '-') from AFA_REPORT where ID = 1"))
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select BEZEICHNUNG || '|' || KOSTEN || '|' || "
+                                      "coalesce(INVENTARNR, '-') from AFA_REPORT where ID = 1"))
                  .toString(),
              QStringLiteral("Größe; \"x\"|1800.000000000000|-"));
 }

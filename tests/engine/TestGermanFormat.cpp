@@ -60,8 +60,7 @@ void TestGermanFormat::formatDateTime_data()
     const QDateTime monday(QDate(2012, 3, 5), QTime(14, 30, 7));
     QTest::newRow("weekday form") << "ddd, dd.mm.yyyy" << monday << "Mo, 05.03.2012";
     QTest::newRow("upper case letters") << "DDD, DD.MM.YYYY" << monday << "Mo, 05.03.2012";
-    QTest::newRow("day and month") << "dd.mm" << QDateTime(QDate(2024, 4, 15), QTime())
-                                   << "15.04";
+    QTest::newRow("day and month") << "dd.mm" << QDateTime(QDate(2024, 4, 15), QTime()) << "15.04";
     QTest::newRow("run id stamp") << "yyyymmdd_hhnnss" << monday << "20120305_143007";
     QTest::newRow("minutes after hours") << "hh:mm" << monday << "14:30";
     QTest::newRow("quoted text") << "'Jahr' yyyy" << monday << "Jahr 2012";
@@ -147,12 +146,18 @@ void TestGermanFormat::strictInteger()
         bool ok;
         int value;
     };
-    const Case cases[] = {{"2026", true, 2026},         {"  2026", true, 2026},
-                          {"+5", true, 5},              {"-2147483648", true, INT_MIN},
-                          {"2147483647", true, INT_MAX}, {"2147483648", false, 0},
-                          {"2026 ", false, 0},          {"20a6", false, 0},
-                          {"", false, 0},               {"-", false, 0},
-                          {"2.026", false, 0},          {"99999999999999999999", false, 0}};
+    const Case cases[] = {{"2026", true, 2026},
+                          {"  2026", true, 2026},
+                          {"+5", true, 5},
+                          {"-2147483648", true, INT_MIN},
+                          {"2147483647", true, INT_MAX},
+                          {"2147483648", false, 0},
+                          {"2026 ", false, 0},
+                          {"20a6", false, 0},
+                          {"", false, 0},
+                          {"-", false, 0},
+                          {"2.026", false, 0},
+                          {"99999999999999999999", false, 0}};
     for (const Case &c : cases) {
         int value = -7;
         QCOMPARE(TryStrToInt(QString::fromLatin1(c.text), value), c.ok);
