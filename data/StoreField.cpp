@@ -129,7 +129,7 @@ QString TStoreField::StandardText() const
     case TFieldType::Integer:
         return QString::number(v.toInt());
     case TFieldType::Float:
-        return GermanFormat::ShortestDecimal(v.toDouble());
+        return GermanFormat::FloatText(v.toDouble());
     case TFieldType::DateTime: {
         const TDateTime t = DateSerial::FromVariant(v);
         int h, n, s, ms;

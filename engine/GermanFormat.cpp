@@ -217,6 +217,42 @@ QString FormatFloat(const QString &pattern, double value)
     return out;
 }
 
+QString FloatText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (value == 0)
+        return QStringLiteral("0");
+
+    // Rounded to 15 significant digits first: the exponent is that of the rounded value.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    QString digits;
+    const char *s = buf;
+    for (; *s && *s != 'e'; ++s)
+        if (*s >= '0' && *s <= '9')
+            digits += QLatin1Char(*s);
+    const int exponent = std::atoi(s + 1);
+    while (digits.size() > 1 && digits.endsWith(u'0'))
+        digits.chop(1);
+
+    QString out = value < 0 ? QStringLiteral("-") : QString();
+    if (exponent < -5 || exponent >= 15) {
+        out += digits[0];
+        if (digits.size() > 1)
+            out += DecimalSeparator + digits.mid(1);
+        return out + u'E' + QString::number(exponent);
+    }
+    if (exponent < 0)
+        return out + u'0' + DecimalSeparator + QString(-exponent - 1, u'0') + digits;
+    const int intDigits = exponent + 1;
+    if (digits.size() <= intDigits)
+        return out + digits + QString(intDigits - digits.size(), u'0');
+    return out + digits.left(intDigits) + DecimalSeparator + digits.mid(intDigits);
+}
+
 QString FormatAmount(double value)
 {
     return FormatFloat(QStringLiteral("#,0.00"), value);

@@ -272,6 +272,55 @@ void TestStores::textFormsThroughTheAssetStore()
     z->Post();
 }
 
+// Floats without a text form: up to 15 significant digits, no exponent from 1E-5 to below
+// 1E15; the edit text reads back to the value shown.
+void TestStores::floatFieldsShowTheStandardForm()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = OpenModule(path);
+    TRecordStore *e = dm->qry_Afa_Erfassung;
+    TRecordStore *z = dm->qry_Afa_ZuAbgang;
+    e->Append();
+    F(e, "RESTBUCHWERT")->SetAsFloat(100000);
+    F(e, "PROZENTSATZ")->SetAsFloat(0.1 + 0.2);
+    e->Post();
+    const int asset = F(e, "ID")->AsInteger();
+    z->Append();
+    F(z, "ZUGANG")->SetAsFloat(3000000);
+    F(z, "ABGANG")->SetAsFloat(1234.5678);
+    z->Post();
+    const QVariant large = z->CurrentId();
+    z->Append();
+    F(z, "ZUGANG")->SetText(QStringLiteral("1E-6"));
+    F(z, "ABGANG")->SetText(QStringLiteral("0,00001"));
+    z->Post();
+    const QVariant small = z->CurrentId();
+
+    dm = OpenModule(path);
+    e = dm->qry_Afa_Erfassung;
+    z = dm->qry_Afa_ZuAbgang;
+    QVERIFY(e->LocateId(asset));
+    QCOMPARE(F(e, "RESTBUCHWERT")->DisplayText(), QStringLiteral("100000"));
+    QCOMPARE(F(e, "PROZENTSATZ")->DisplayText(), QStringLiteral("0,3"));
+    QCOMPARE(F(e, "PROZENTSATZ")->EditText(), QStringLiteral("0,3"));
+    QCOMPARE(F(e, "PROZENTSATZ")->AsFloat(), 0.1 + 0.2); // stored as it was set
+    QVERIFY(z->LocateId(large));
+    QCOMPARE(F(z, "ZUGANG")->DisplayText(), QStringLiteral("3000000"));
+    QCOMPARE(F(z, "ABGANG")->DisplayText(), QStringLiteral("1234,5678"));
+    QCOMPARE(F(z, "ABGANG")->EditText(), QStringLiteral("1234,5678"));
+    z->Edit();
+    F(z, "ABGANG")->SetText(F(z, "ABGANG")->EditText());
+    QCOMPARE(F(z, "ABGANG")->AsFloat(), 1234.5678);
+    F(z, "ZUGANG")->SetAsFloat(-0.0);
+    QCOMPARE(F(z, "ZUGANG")->DisplayText(), QStringLiteral("0"));
+    z->Cancel();
+    QVERIFY(z->LocateId(small));
+    QCOMPARE(F(z, "ZUGANG")->AsFloat(), 1e-6);
+    QCOMPARE(F(z, "ZUGANG")->DisplayText(), QStringLiteral("1E-6"));
+    QCOMPARE(F(z, "ABGANG")->AsFloat(), 1e-5);
+    QCOMPARE(F(z, "ABGANG")->DisplayText(), QStringLiteral("0,00001"));
+}
+
 void TestStores::refusedPostKeepsTheRow_data()
 {
     QTest::addColumn<QString>("field");

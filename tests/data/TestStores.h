@@ -14,6 +14,7 @@ private slots:
     void movementsFollowTheCurrentAsset();
     void lookupFollowsAccountJoinStaysStale();
     void textFormsThroughTheAssetStore();
+    void floatFieldsShowTheStandardForm();
     void refusedPostKeepsTheRow_data();
     void refusedPostKeepsTheRow();
     void concurrentChangeIsReported();
