@@ -100,6 +100,11 @@ bool TStoreTableModel::setData(const QModelIndex &index, const QVariant &value, 
     TStoreField *field = FieldOfColumn(index.column());
     if (role != Qt::EditRole || !field || field->ReadOnly)
         return false;
+    // An editor closed without a change hands back the edit text; writing that back would
+    // round amounts to their text form, empty a 0 amount and drop a date's time of day.
+    const QVariant current = data(index, Qt::EditRole);
+    if (current.isValid() && value.toString() == current.toString())
+        return true;
     try {
         if (m_store->RecNo() != index.row())
             m_store->MoveTo(index.row());

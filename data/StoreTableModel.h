@@ -3,7 +3,8 @@
 // (header = display label), one row per buffered row; DisplayRole gives the display text,
 // EditRole the edit text, TextAlignmentRole the field's alignment. setData moves the store
 // to the row, starts editing and sets the text; the row is posted when the store moves on
-// (or on Post). A refused entry is reported through ErrorRaised and setData returns false.
+// (or on Post). A text equal to the cell's edit text is no change and leaves the store
+// alone. A refused entry is reported through ErrorRaised and setData returns false.
 #include <QAbstractTableModel>
 #include <QVector>
 

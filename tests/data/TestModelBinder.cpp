@@ -92,6 +92,70 @@ void TestModelBinder::modelEditsThroughTextForms()
     QVERIFY(e->Locate(QStringLiteral("KOSTEN"), 2000.75));
 }
 
+// An editor left as it was hands back the cell's edit text. Nothing is written: no amount
+// rounded to its three shown decimals, no 0 emptied, no date without its time of day.
+void TestModelBinder::modelLeavesUnchangedCellsAlone()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
+    TRecordStore *e = dm->qry_Afa_Erfassung;
+    e->Open();
+    const QDateTime bought(QDate(2012, 3, 5), QTime(14, 30, 7));
+    e->Append();
+    e->FieldByName(QStringLiteral("KOSTEN"))->SetAsFloat(1234.5678);
+    e->FieldByName(QStringLiteral("ANSCHAFFUNGSDATUM"))->SetValue(bought);
+    e->FieldByName(QStringLiteral("PROZENTSATZ"))->SetAsFloat(0.1 + 0.2);
+    e->Post();
+    const int first = e->CurrentId().toInt();
+    e->Append();
+    e->FieldByName(QStringLiteral("KOSTEN"))->SetAsFloat(0);
+    e->FieldByName(QStringLiteral("RESTBUCHWERT"))->Clear();
+    e->Post();
+    const int second = e->CurrentId().toInt();
+    e->First();
+
+    TStoreTableModel model(e);
+    QSignalSpy states(e, &TRecordStore::StateChanged);
+    QSignalSpy errors(&model, &TStoreTableModel::ErrorRaised);
+    const int cost = model.ColumnOfField(QStringLiteral("KOSTEN"));
+    QCOMPARE(model.data(model.index(0, cost), Qt::EditRole).toString(),
+             QStringLiteral("1.234,568"));
+    QCOMPARE(model.data(model.index(1, cost), Qt::EditRole).toString(), QString());
+    for (int row = 0; row < model.rowCount(); ++row)
+        for (int column = 0; column < model.columnCount(); ++column) {
+            const QModelIndex index = model.index(row, column);
+            if (model.flags(index) & Qt::ItemIsEditable)
+                QVERIFY(model.setData(index, model.data(index, Qt::EditRole)));
+        }
+    QCOMPARE(e->State(), TStoreState::Browse);
+    QCOMPARE(e->RecNo(), 0);
+    QCOMPARE(states.count(), 0);
+    QCOMPARE(errors.count(), 0);
+
+    // A changed cell is written.
+    QVERIFY(model.setData(model.index(1, model.ColumnOfField(QStringLiteral("NUTZUNGSDAUER"))),
+                          QStringLiteral("60")));
+    QCOMPARE(e->State(), TStoreState::Edit);
+    e->Post();
+    dm.reset();
+    const auto stored = [&path](const char *column, int id) {
+        return TestDatabase::Scalar(path,
+                                    QStringLiteral("select %1 from AFA_ERFASSUNG where ID = %2")
+                                        .arg(QString::fromLatin1(column))
+                                        .arg(id));
+    };
+    QCOMPARE(stored("KOSTEN", first).toDouble(), 1234.5678);
+    QCOMPARE(stored("ANSCHAFFUNGSDATUM", first).toDateTime(), bought);
+    QCOMPARE(stored("PROZENTSATZ", first).toDouble(), 0.1 + 0.2);
+    QVERIFY(stored("INVENTARNR", first).isNull());
+    QVERIFY(!stored("KOSTEN", second).isNull());
+    QCOMPARE(stored("KOSTEN", second).toDouble(), 0.0);
+    QCOMPARE(stored("NUTZUNGSDAUER", second).toInt(), 60);
+    QVERIFY(stored("RESTBUCHWERT", second).isNull());
+    QCOMPARE(stored("RESTBUCHWERT", first).toDouble(), 0.0);
+    QVERIFY(!stored("RESTBUCHWERT", first).isNull());
+}
+
 void TestModelBinder::binderFillsAndWrites()
 {
     auto dm = ModuleWithAssets();

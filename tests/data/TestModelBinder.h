@@ -10,6 +10,7 @@ class TestModelBinder : public QObject
 private slots:
     void modelShowsTheStore();
     void modelEditsThroughTextForms();
+    void modelLeavesUnchangedCellsAlone();
     void binderFillsAndWrites();
     void binderReportsRefusedInput();
 };
