@@ -79,6 +79,11 @@ QVariant TStoreTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
+bool TStoreTableModel::IsKeyField(const TStoreField *field)
+{
+    return field->FieldName.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0;
+}
+
 QVariant TStoreTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
@@ -90,7 +95,8 @@ QVariant TStoreTableModel::headerData(int section, Qt::Orientation orientation, 
 Qt::ItemFlags TStoreTableModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (TStoreField *field = FieldOfColumn(index.column()); field && !field->ReadOnly)
+    if (TStoreField *field = FieldOfColumn(index.column());
+        field && !field->ReadOnly && !IsKeyField(field))
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -98,7 +104,7 @@ Qt::ItemFlags TStoreTableModel::flags(const QModelIndex &index) const
 bool TStoreTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     TStoreField *field = FieldOfColumn(index.column());
-    if (role != Qt::EditRole || !field || field->ReadOnly)
+    if (role != Qt::EditRole || !field || field->ReadOnly || IsKeyField(field))
         return false;
     // An editor closed without a change hands back the edit text; writing that back would
     // round amounts to their text form, empty a 0 amount and drop a date's time of day.

@@ -4,7 +4,8 @@
 // EditRole the edit text, TextAlignmentRole the field's alignment. setData moves the store
 // to the row, starts editing and sets the text; the row is posted when the store moves on
 // (or on Post). A text equal to the cell's edit text is no change and leaves the store
-// alone. A refused entry is reported through ErrorRaised and setData returns false.
+// alone. The key field ID is not editable. A refused entry is reported through ErrorRaised
+// and setData returns false.
 #include <QAbstractTableModel>
 #include <QVector>
 
@@ -34,6 +35,7 @@ signals:
     void ErrorRaised(const QString &message);
 
 private:
+    static bool IsKeyField(const TStoreField *field);
     void Rebuild();
 
     TRecordStore *m_store;

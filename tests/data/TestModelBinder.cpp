@@ -156,6 +156,32 @@ void TestModelBinder::modelLeavesUnchangedCellsAlone()
     QVERIFY(!stored("RESTBUCHWERT", first).isNull());
 }
 
+// The key is the program's: no ID cell of the entry stores can be edited through the grid.
+void TestModelBinder::modelKeepsIdColumnsReadOnly()
+{
+    auto dm = ModuleWithAssets();
+    TRecordStore *e = dm->qry_Afa_Erfassung;
+    e->Append();
+    e->Post();
+    TRecordStore *z = dm->qry_Afa_ZuAbgang;
+    z->Append();
+    z->Post();
+    for (TRecordStore *store : {e, dm->qry_Afa_Konten, z}) {
+        TStoreTableModel model(store);
+        QSignalSpy states(store, &TRecordStore::StateChanged);
+        const QModelIndex id = model.index(0, model.ColumnOfField(QStringLiteral("ID")));
+        QVERIFY(id.isValid());
+        const QString before = model.data(id).toString();
+        QVERIFY(!(model.flags(id) & Qt::ItemIsEditable));
+        QVERIFY(!model.setData(id, QStringLiteral("999")));
+        QCOMPARE(model.data(id).toString(), before);
+        QCOMPARE(store->State(), TStoreState::Browse);
+        QCOMPARE(states.count(), 0);
+        const QModelIndex name = model.index(0, model.ColumnOfField(QStringLiteral("BEZEICHNUNG")));
+        QVERIFY(model.flags(name) & Qt::ItemIsEditable);
+    }
+}
+
 void TestModelBinder::binderFillsAndWrites()
 {
     auto dm = ModuleWithAssets();

@@ -11,6 +11,7 @@ private slots:
     void modelShowsTheStore();
     void modelEditsThroughTextForms();
     void modelLeavesUnchangedCellsAlone();
+    void modelKeepsIdColumnsReadOnly();
     void binderFillsAndWrites();
     void binderReportsRefusedInput();
 };
