@@ -53,17 +53,47 @@ QString ConstraintName(const QString &text)
     return m.hasMatch() ? m.captured(1).toUpper() : QString();
 }
 
+// " „value“" of the named field, or nothing when the store has no such value.
+QString NamedBy(const TRecordStore *store, const QString &fieldName)
+{
+    const TStoreField *f = store->FindField(fieldName);
+    return f && !f->IsNull() ? QStringLiteral(" ") + Quoted(f->AsString()) : QString();
+}
+
+// A changed ID of a row that other rows still point to. The store holds the referenced row
+// when it lacks the constraint's referencing column. Empty for any other refusal.
+QString KeyInUseMessage(const QString &constraint, const TRecordStore *store)
+{
+    const TStoreField *id = store->FindField(QStringLiteral("ID"));
+    const QString key = Quoted(id ? id->Label() : QStringLiteral("ID"));
+    if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_KONTEN") &&
+        !store->FindField(QStringLiteral("AFA_KONTEN_ID")))
+        return QStringLiteral(
+                   "Das Konto%1 wird noch von Abschreibungsgütern verwendet; seine Nummer "
+                   "(Feld %2) kann deshalb nicht geändert werden.")
+            .arg(NamedBy(store, QStringLiteral("NR")), key);
+    if (constraint == QStringLiteral("FK_AFA_ZUABGANG_ERFASSUNG") &&
+        !store->FindField(QStringLiteral("AFA_ERFASSUNG_ID")))
+        return QStringLiteral("Zum Abschreibungsgut%1 gibt es noch Bewegungen; seine Nummer "
+                              "(Feld %2) kann deshalb nicht geändert werden.")
+            .arg(NamedBy(store, QStringLiteral("BEZEICHNUNG")), key);
+    if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_ARTEN") &&
+        !store->FindField(QStringLiteral("AFA_ARTEN_ID")))
+        return QStringLiteral(
+                   "Die Abschreibungsart%1 wird noch von Abschreibungsgütern verwendet; ihre "
+                   "Nummer (Feld %2) kann deshalb nicht geändert werden.")
+            .arg(NamedBy(store, QStringLiteral("BEZEICHNUNG")), key);
+    return {};
+}
+
 QString ReferenceMessage(const QString &constraint, const TRecordStore *store, bool deleting)
 {
     if (deleting) {
         if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_KONTEN")) {
-            const TStoreField *nr = store->FindField(QStringLiteral("NR"));
-            const QString which =
-                nr && !nr->IsNull() ? QStringLiteral(" ") + Quoted(nr->AsString()) : QString();
             return QStringLiteral("Das Konto%1 kann nicht gelöscht werden, weil es noch von "
                                   "Abschreibungsgütern verwendet wird. Ordnen Sie diese Güter "
                                   "zuerst einem anderen Konto zu.")
-                .arg(which);
+                .arg(NamedBy(store, QStringLiteral("NR")));
         }
         if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_ARTEN"))
             return QStringLiteral("Die Abschreibungsart kann nicht gelöscht werden, weil sie noch "
@@ -111,7 +141,13 @@ QString GermanWriteError(const TRecordStore *store, const QString &text, const Q
         else
             reason = QStringLiteral("Ein Text ist zu lang für sein Feld.");
     } else if (text.contains(QStringLiteral("FOREIGN KEY"), Qt::CaseInsensitive)) {
-        reason = ReferenceMessage(ConstraintName(text), store, deleting);
+        const QString constraint = ConstraintName(text);
+        if (!deleting) {
+            const QString inUse = KeyInUseMessage(constraint, store);
+            if (!inUse.isEmpty())
+                return inUse; // says itself what cannot be changed
+        }
+        reason = ReferenceMessage(constraint, store, deleting);
         if (deleting)
             return reason; // says itself that the row cannot be deleted
     } else if (text.contains(QStringLiteral("PRIMARY or UNIQUE KEY"), Qt::CaseInsensitive)) {

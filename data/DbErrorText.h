@@ -1,7 +1,8 @@
 #pragma once
 // German messages for statements the database refused. The message names the field (by
 // its display label) or the reason: a duplicate key, a reference that blocks a delete or
-// points nowhere, a text too long, a character outside ISO 8859-1, a lock conflict.
+// an ID change or points nowhere, a text too long, a character outside ISO 8859-1, a lock
+// conflict.
 #include <QString>
 
 class TRecordStore;

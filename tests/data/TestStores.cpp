@@ -466,6 +466,58 @@ void TestStores::usedAccountCannotBeDeleted()
              1);
 }
 
+// A row others still point to keeps its ID: the change is refused with the reason, the
+// database keeps the old rows, and the store can cancel back to them.
+void TestStores::usedRowsKeepTheirId()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = OpenModule(path);
+    const int account = AddAccount(*dm, QStringLiteral("0400"), QStringLiteral("Maschinen"));
+    const int asset = AddAsset(*dm, QStringLiteral("Drehbank"), account);
+    AddMovement(*dm, QStringLiteral("Zugang"), 500);
+    const auto refused = [](TRecordStore *store, int id, const QString &expected) {
+        QVERIFY(store->LocateId(id));
+        store->Edit();
+        F(store, "ID")->SetAsInteger(id + 100);
+        try {
+            store->Post();
+            QFAIL("changed ID accepted");
+        } catch (const EDatabaseError &error) {
+            QCOMPARE(error.Message(), expected);
+        }
+        QCOMPARE(store->State(), TStoreState::Edit);
+        store->Cancel();
+        QCOMPARE(store->CurrentId(), QVariant(id));
+    };
+    refused(dm->qry_Afa_Konten, account,
+            QStringLiteral("Das Konto „0400“ wird noch von Abschreibungsgütern verwendet; seine "
+                           "Nummer (Feld „#“) kann deshalb nicht geändert werden."));
+    if (QTest::currentTestFailed())
+        return;
+    refused(dm->qry_Afa_Erfassung, asset,
+            QStringLiteral("Zum Abschreibungsgut „Drehbank“ gibt es noch Bewegungen; seine "
+                           "Nummer (Feld „#“) kann deshalb nicht geändert werden."));
+    if (QTest::currentTestFailed())
+        return;
+    // After the refusals other changes still post.
+    dm->qry_Afa_Konten->Edit();
+    F(dm->qry_Afa_Konten, "BEZEICHNUNG")->SetAsString(QStringLiteral("Maschinen und Anlagen"));
+    dm->qry_Afa_Konten->Post();
+    dm.reset();
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select list(ID || ':' || BEZEICHNUNG) from AFA_KONTEN"))
+                 .toString(),
+             QStringLiteral("%1:Maschinen und Anlagen").arg(account));
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select list(ID || ':' || AFA_KONTEN_ID) from AFA_ERFASSUNG"))
+                 .toString(),
+             QStringLiteral("%1:%2").arg(asset).arg(account));
+    QCOMPARE(TestDatabase::Scalar(path,
+                                  QStringLiteral("select list(AFA_ERFASSUNG_ID) from AFA_ZUABGANG"))
+                 .toString(),
+             QString::number(asset));
+}
+
 void TestStores::missingLinearKindLeavesKindNull()
 {
     const QString path = TestDatabase::FreshCopy();

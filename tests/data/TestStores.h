@@ -20,6 +20,7 @@ private slots:
     void concurrentChangeIsReported();
     void deletedAssetTakesItsMovements();
     void usedAccountCannotBeDeleted();
+    void usedRowsKeepTheirId();
     void missingLinearKindLeavesKindNull();
     void walkAsMovementCursor();
     void tableInsertFollowsWritableColumns();
