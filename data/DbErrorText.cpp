@@ -4,7 +4,8 @@
 
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 QString Quoted(const QString &text)
 {
@@ -52,25 +53,59 @@ QString ConstraintName(const QString &text)
     return m.hasMatch() ? m.captured(1).toUpper() : QString();
 }
 
+// " „value“" of the named field, or nothing when the store has no such value.
+QString NamedBy(const TRecordStore *store, const QString &fieldName)
+{
+    const TStoreField *f = store->FindField(fieldName);
+    return f && !f->IsNull() ? QStringLiteral(" ") + Quoted(f->AsString()) : QString();
+}
+
+// A changed ID of a row that other rows still point to. The store holds the referenced row
+// when it lacks the constraint's referencing column. Empty for any other refusal.
+QString KeyInUseMessage(const QString &constraint, const TRecordStore *store)
+{
+    const TStoreField *id = store->FindField(QStringLiteral("ID"));
+    const QString key = Quoted(id ? id->Label() : QStringLiteral("ID"));
+    if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_KONTEN") &&
+        !store->FindField(QStringLiteral("AFA_KONTEN_ID")))
+        return QStringLiteral(
+                   "Das Konto%1 wird noch von Abschreibungsgütern verwendet; seine Nummer "
+                   "(Feld %2) kann deshalb nicht geändert werden.")
+            .arg(NamedBy(store, QStringLiteral("NR")), key);
+    if (constraint == QStringLiteral("FK_AFA_ZUABGANG_ERFASSUNG") &&
+        !store->FindField(QStringLiteral("AFA_ERFASSUNG_ID")))
+        return QStringLiteral("Zum Abschreibungsgut%1 gibt es noch Bewegungen; seine Nummer "
+                              "(Feld %2) kann deshalb nicht geändert werden.")
+            .arg(NamedBy(store, QStringLiteral("BEZEICHNUNG")), key);
+    if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_ARTEN") &&
+        !store->FindField(QStringLiteral("AFA_ARTEN_ID")))
+        return QStringLiteral(
+                   "Die Abschreibungsart%1 wird noch von Abschreibungsgütern verwendet; ihre "
+                   "Nummer (Feld %2) kann deshalb nicht geändert werden.")
+            .arg(NamedBy(store, QStringLiteral("BEZEICHNUNG")), key);
+    return {};
+}
+
 QString ReferenceMessage(const QString &constraint, const TRecordStore *store, bool deleting)
 {
     if (deleting) {
         if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_KONTEN")) {
-            const TStoreField *nr = store->FindField(QStringLiteral("NR"));
-            const QString which = nr && !nr->IsNull() ? QStringLiteral(" ") + Quoted(nr->AsString()) : QString();
             return QStringLiteral("Das Konto%1 kann nicht gelöscht werden, weil es noch von "
                                   "Abschreibungsgütern verwendet wird. Ordnen Sie diese Güter "
-                                  "zuerst einem anderen Konto zu.").arg(which);
+                                  "zuerst einem anderen Konto zu.")
+                .arg(NamedBy(store, QStringLiteral("NR")));
         }
         if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_ARTEN"))
             return QStringLiteral("Die Abschreibungsart kann nicht gelöscht werden, weil sie noch "
                                   "von Abschreibungsgütern verwendet wird.");
-        return QStringLiteral("Der Datensatz kann nicht gelöscht werden, weil andere Daten auf ihn verweisen.");
+        return QStringLiteral(
+            "Der Datensatz kann nicht gelöscht werden, weil andere Daten auf ihn verweisen.");
     }
     if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_KONTEN"))
         return QStringLiteral("Das gewählte Konto gibt es nicht (mehr) in der Datenbank.");
     if (constraint == QStringLiteral("FK_AFA_ERFASSUNG_ARTEN"))
-        return QStringLiteral("Die gewählte Abschreibungsart gibt es nicht (mehr) in der Datenbank.");
+        return QStringLiteral(
+            "Die gewählte Abschreibungsart gibt es nicht (mehr) in der Datenbank.");
     if (constraint == QStringLiteral("FK_AFA_ZUABGANG_ERFASSUNG"))
         return QStringLiteral("Die Bewegung gehört zu keinem gespeicherten Abschreibungsgut. "
                               "Speichern Sie zuerst das Abschreibungsgut.");
@@ -93,18 +128,26 @@ QString GermanWriteError(const TRecordStore *store, const QString &text, const Q
                                     "speichern kann (erlaubt sind nur Zeichen aus ISO 8859-1).")
                          .arg(Quoted(f->Label()), Quoted(ch));
         else
-            reason = QStringLiteral("Ein Text enthält ein Zeichen, das die Datenbank nicht speichern "
-                                    "kann (erlaubt sind nur Zeichen aus ISO 8859-1).");
+            reason =
+                QStringLiteral("Ein Text enthält ein Zeichen, das die Datenbank nicht speichern "
+                               "kann (erlaubt sind nur Zeichen aus ISO 8859-1).");
     } else if (text.contains(QStringLiteral("string right truncation"), Qt::CaseInsensitive)) {
         if (const TStoreField *f = TooLongField(store))
-            reason = QStringLiteral("Der Text im Feld %1 ist zu lang: %2 Zeichen, erlaubt sind höchstens %3.")
+            reason = QStringLiteral(
+                         "Der Text im Feld %1 ist zu lang: %2 Zeichen, erlaubt sind höchstens %3.")
                          .arg(Quoted(f->Label()))
                          .arg(f->AsString().size())
                          .arg(f->Size);
         else
             reason = QStringLiteral("Ein Text ist zu lang für sein Feld.");
     } else if (text.contains(QStringLiteral("FOREIGN KEY"), Qt::CaseInsensitive)) {
-        reason = ReferenceMessage(ConstraintName(text), store, deleting);
+        const QString constraint = ConstraintName(text);
+        if (!deleting) {
+            const QString inUse = KeyInUseMessage(constraint, store);
+            if (!inUse.isEmpty())
+                return inUse; // says itself what cannot be changed
+        }
+        reason = ReferenceMessage(constraint, store, deleting);
         if (deleting)
             return reason; // says itself that the row cannot be deleted
     } else if (text.contains(QStringLiteral("PRIMARY or UNIQUE KEY"), Qt::CaseInsensitive)) {
@@ -112,16 +155,19 @@ QString GermanWriteError(const TRecordStore *store, const QString &text, const Q
         reason = QStringLiteral("Ein Datensatz mit der Nummer %1 ist bereits vorhanden.")
                      .arg(Quoted(id ? id->AsString() : QString()));
     } else if (IsConflictError(text)) {
-        reason = QStringLiteral("Der Datensatz wurde inzwischen an anderer Stelle geändert oder ist dort "
-                                "gesperrt. Verwerfen Sie Ihre Änderung, laden Sie die Daten neu und "
-                                "versuchen Sie es noch einmal.");
+        reason = QStringLiteral(
+            "Der Datensatz wurde inzwischen an anderer Stelle geändert oder ist dort "
+            "gesperrt. Verwerfen Sie Ihre Änderung, laden Sie die Daten neu und "
+            "versuchen Sie es noch einmal.");
     } else if (text.contains(QStringLiteral("validation error for column"), Qt::CaseInsensitive)) {
-        static const QRegularExpression re(QStringLiteral("column \"?(?:[A-Z_0-9]+\"?\\.\"?)?([A-Z_0-9]+)"),
-                                           QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression re(
+            QStringLiteral("column \"?(?:[A-Z_0-9]+\"?\\.\"?)?([A-Z_0-9]+)"),
+            QRegularExpression::CaseInsensitiveOption);
         const auto m = re.match(text);
         const TStoreField *f = m.hasMatch() ? store->FindField(m.captured(1)) : nullptr;
-        reason = QStringLiteral("Das Feld %1 muss einen Wert haben.")
-                     .arg(Quoted(f ? f->Label() : (m.hasMatch() ? m.captured(1) : QStringLiteral("?"))));
+        reason =
+            QStringLiteral("Das Feld %1 muss einen Wert haben.")
+                .arg(Quoted(f ? f->Label() : (m.hasMatch() ? m.captured(1) : QStringLiteral("?"))));
     } else if (text.contains(QStringLiteral("numeric overflow"), Qt::CaseInsensitive) ||
                text.contains(QStringLiteral("out of range"), Qt::CaseInsensitive)) {
         reason = QStringLiteral("Ein Zahlenwert ist zu groß für sein Feld.");

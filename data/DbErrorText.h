@@ -1,13 +1,15 @@
 #pragma once
 // German messages for statements the database refused. The message names the field (by
 // its display label) or the reason: a duplicate key, a reference that blocks a delete or
-// points nowhere, a text too long, a character outside ISO 8859-1, a lock conflict.
+// an ID change or points nowhere, a text too long, a character outside ISO 8859-1, a lock
+// conflict.
 #include <QString>
 
 class TRecordStore;
 
 // operation: "post" or "delete"; the store stands on the refused row.
-QString GermanWriteError(const TRecordStore *store, const QString &databaseText, const QString &operation);
+QString GermanWriteError(const TRecordStore *store, const QString &databaseText,
+                         const QString &operation);
 // True for a lock or update conflict with another connection.
 bool IsConflictError(const QString &databaseText);
 // A single statement (scratch query) that failed.

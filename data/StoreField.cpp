@@ -5,7 +5,8 @@
 #include "GermanFormat.h"
 #include "RecordStore.h"
 
-namespace {
+namespace
+{
 
 QMetaType MetaTypeOf(TFieldType type)
 {
@@ -128,14 +129,13 @@ QString TStoreField::StandardText() const
     case TFieldType::Integer:
         return QString::number(v.toInt());
     case TFieldType::Float:
-        return GermanFormat::ShortestDecimal(v.toDouble());
+        return GermanFormat::FloatText(v.toDouble());
     case TFieldType::DateTime: {
         const TDateTime t = DateSerial::FromVariant(v);
         int h, n, s, ms;
         DateSerial::DecodeTime(t, h, n, s, ms);
-        return GermanFormat::FormatDateTime(h || n || s ? QStringLiteral("dd.mm.yyyy hh:nn:ss")
-                                                        : QStringLiteral("dd.mm.yyyy"),
-                                            t);
+        return GermanFormat::FormatDateTime(
+            h || n || s ? QStringLiteral("dd.mm.yyyy hh:nn:ss") : QStringLiteral("dd.mm.yyyy"), t);
     }
     case TFieldType::String:
         return v.toString();
@@ -166,8 +166,9 @@ void TStoreField::SetStandardText(const QString &text)
         bool ok = false;
         const int value = trimmed.toInt(&ok);
         if (!ok)
-            throw EDatabaseError(QStringLiteral("„%1“ ist keine gültige ganze Zahl für das Feld „%2“.")
-                                     .arg(text, Label()));
+            throw EDatabaseError(
+                QStringLiteral("„%1“ ist keine gültige ganze Zahl für das Feld „%2“.")
+                    .arg(text, Label()));
         SetValue(value);
     } else if (DataType == TFieldType::Float) {
         const double value = TextToAmountDef(trimmed, qQNaN());
@@ -178,9 +179,10 @@ void TStoreField::SetStandardText(const QString &text)
     } else if (DataType == TFieldType::DateTime) {
         TDateTime value = 0;
         if (!TryReadDateTime(trimmed, value))
-            throw EDatabaseError(QStringLiteral("„%1“ ist kein gültiges Datum für das Feld „%2“ "
-                                                "(erwartet: TT.MM.JJJJ, auf Wunsch mit Uhrzeit hh:mm).")
-                                     .arg(text, Label()));
+            throw EDatabaseError(
+                QStringLiteral("„%1“ ist kein gültiges Datum für das Feld „%2“ "
+                               "(erwartet: TT.MM.JJJJ, auf Wunsch mit Uhrzeit hh:mm).")
+                    .arg(text, Label()));
         SetAsDateTime(value);
     }
 }

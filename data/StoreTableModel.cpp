@@ -63,9 +63,10 @@ QVariant TStoreTableModel::data(const QModelIndex &index, int role) const
     if (!field || index.row() < 0 || index.row() >= rowCount())
         return {};
     if (role == Qt::TextAlignmentRole) {
-        const bool right = field->Alignment == TFieldAlign::Right ||
-                           (field->Alignment == TFieldAlign::Default &&
-                            (field->DataType == TFieldType::Integer || field->DataType == TFieldType::Float));
+        const bool right =
+            field->Alignment == TFieldAlign::Right ||
+            (field->Alignment == TFieldAlign::Default &&
+             (field->DataType == TFieldType::Integer || field->DataType == TFieldType::Float));
         return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
@@ -76,6 +77,11 @@ QVariant TStoreTableModel::data(const QModelIndex &index, int role) const
     } catch (const EDatabaseError &) {
         return {};
     }
+}
+
+bool TStoreTableModel::IsKeyField(const TStoreField *field)
+{
+    return field->FieldName.compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0;
 }
 
 QVariant TStoreTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -89,7 +95,8 @@ QVariant TStoreTableModel::headerData(int section, Qt::Orientation orientation, 
 Qt::ItemFlags TStoreTableModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (TStoreField *field = FieldOfColumn(index.column()); field && !field->ReadOnly)
+    if (TStoreField *field = FieldOfColumn(index.column());
+        field && !field->ReadOnly && !IsKeyField(field))
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -97,8 +104,13 @@ Qt::ItemFlags TStoreTableModel::flags(const QModelIndex &index) const
 bool TStoreTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     TStoreField *field = FieldOfColumn(index.column());
-    if (role != Qt::EditRole || !field || field->ReadOnly)
+    if (role != Qt::EditRole || !field || field->ReadOnly || IsKeyField(field))
         return false;
+    // An editor closed without a change hands back the edit text; writing that back would
+    // round amounts to their text form, empty a 0 amount and drop a date's time of day.
+    const QVariant current = data(index, Qt::EditRole);
+    if (current.isValid() && value.toString() == current.toString())
+        return true;
     try {
         if (m_store->RecNo() != index.row())
             m_store->MoveTo(index.row());

@@ -3,7 +3,9 @@
 // (header = display label), one row per buffered row; DisplayRole gives the display text,
 // EditRole the edit text, TextAlignmentRole the field's alignment. setData moves the store
 // to the row, starts editing and sets the text; the row is posted when the store moves on
-// (or on Post). A refused entry is reported through ErrorRaised and setData returns false.
+// (or on Post). A text equal to the cell's edit text is no change and leaves the store
+// alone. The key field ID is not editable. A refused entry is reported through ErrorRaised
+// and setData returns false.
 #include <QAbstractTableModel>
 #include <QVector>
 
@@ -23,7 +25,8 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
@@ -32,6 +35,7 @@ signals:
     void ErrorRaised(const QString &message);
 
 private:
+    static bool IsKeyField(const TStoreField *field);
     void Rebuild();
 
     TRecordStore *m_store;

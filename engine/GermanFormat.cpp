@@ -6,23 +6,22 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
-namespace GermanFormat {
+namespace GermanFormat
+{
 
-namespace {
+namespace
+{
 
-const std::array<const char16_t *, 7> ShortDays = {u"So", u"Mo", u"Di", u"Mi",
-                                                   u"Do", u"Fr", u"Sa"};
-const std::array<const char16_t *, 7> LongDays = {u"Sonntag",    u"Montag",  u"Dienstag",
-                                                  u"Mittwoch",   u"Donnerstag", u"Freitag",
-                                                  u"Samstag"};
-const std::array<const char16_t *, 12> ShortMonths = {u"Jan", u"Feb", u"Mrz", u"Apr",
-                                                      u"Mai", u"Jun", u"Jul", u"Aug",
-                                                      u"Sep", u"Okt", u"Nov", u"Dez"};
+const std::array<const char16_t *, 7> ShortDays = {u"So", u"Mo", u"Di", u"Mi", u"Do", u"Fr", u"Sa"};
+const std::array<const char16_t *, 7> LongDays = {
+    u"Sonntag", u"Montag", u"Dienstag", u"Mittwoch", u"Donnerstag", u"Freitag", u"Samstag"};
+const std::array<const char16_t *, 12> ShortMonths = {
+    u"Jan", u"Feb", u"Mrz", u"Apr", u"Mai", u"Jun", u"Jul", u"Aug", u"Sep", u"Okt", u"Nov", u"Dez"};
 const std::array<const char16_t *, 12> LongMonths = {
     u"Januar", u"Februar", u"März",      u"April",   u"Mai",      u"Juni",
     u"Juli",   u"August",  u"September", u"Oktober", u"November", u"Dezember"};
@@ -97,8 +96,7 @@ NumberPattern ParsePattern(const QString &fullPattern)
 }
 
 // Formatted texts of the values a run meets again and again (rates, period dates).
-template <typename Key>
-class TRecentTexts
+template <typename Key> class TRecentTexts
 {
 public:
     const QString *Find(const Key &key) const
@@ -219,7 +217,46 @@ QString FormatFloat(const QString &pattern, double value)
     return out;
 }
 
-QString FormatAmount(double value) { return FormatFloat(QStringLiteral("#,0.00"), value); }
+QString FloatText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (value == 0)
+        return QStringLiteral("0");
+
+    // Rounded to 15 significant digits first: the exponent is that of the rounded value.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    QString digits;
+    const char *s = buf;
+    for (; *s && *s != 'e'; ++s)
+        if (*s >= '0' && *s <= '9')
+            digits += QLatin1Char(*s);
+    const int exponent = std::atoi(s + 1);
+    while (digits.size() > 1 && digits.endsWith(u'0'))
+        digits.chop(1);
+
+    QString out = value < 0 ? QStringLiteral("-") : QString();
+    if (exponent < -5 || exponent >= 15) {
+        out += digits[0];
+        if (digits.size() > 1)
+            out += DecimalSeparator + digits.mid(1);
+        return out + u'E' + QString::number(exponent);
+    }
+    if (exponent < 0)
+        return out + u'0' + DecimalSeparator + QString(-exponent - 1, u'0') + digits;
+    const int intDigits = exponent + 1;
+    if (digits.size() <= intDigits)
+        return out + digits + QString(intDigits - digits.size(), u'0');
+    return out + digits.left(intDigits) + DecimalSeparator + digits.mid(intDigits);
+}
+
+QString FormatAmount(double value)
+{
+    return FormatFloat(QStringLiteral("#,0.00"), value);
+}
 
 QString FormatPercent(double value)
 {
@@ -246,13 +283,13 @@ QString ShortestDecimal(double value)
 QString ShortDayName(int dayOfWeek)
 {
     return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf16(ShortDays[dayOfWeek - 1])
-                                             : QString();
+                                            : QString();
 }
 
 QString LongDayName(int dayOfWeek)
 {
     return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf16(LongDays[dayOfWeek - 1])
-                                             : QString();
+                                            : QString();
 }
 
 QString ShortMonthName(int month)
@@ -336,7 +373,8 @@ static QString FormatDateTimeText(const QString &pattern, TDateTime value)
             afterHour = false;
             break;
         case 'y':
-            out += run <= 2 ? two(year % 100) : QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+            out += run <= 2 ? two(year % 100)
+                            : QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
             afterHour = false;
             break;
         case 'h':
@@ -451,8 +489,8 @@ bool TryTextToFloat(const QString &text, double &value)
         return false;
     double result = 0;
     const char *begin = plain.constData();
-    auto res = std::from_chars(begin + (plain.startsWith('+') ? 1 : 0), begin + plain.size(),
-                               result);
+    auto res =
+        std::from_chars(begin + (plain.startsWith('+') ? 1 : 0), begin + plain.size(), result);
     if (res.ec != std::errc() || !std::isfinite(result))
         return false;
     value = result;

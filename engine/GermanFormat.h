@@ -5,7 +5,8 @@
 
 #include <QString>
 
-namespace GermanFormat {
+namespace GermanFormat
+{
 
 constexpr QChar DecimalSeparator = u',';
 constexpr QChar ThousandSeparator = u'.';
@@ -16,6 +17,9 @@ constexpr QChar TimeSeparator = u':';
 // "," anywhere asks for grouping; other characters stand for themselves. Rounds half away
 // from zero on the value's 15 significant digits.
 QString FormatFloat(const QString &pattern, double value);
+// Standard form of a float: 15 significant digits, no trailing zeros, exponent only
+// below 1E-5 and from 1E15 on (100000, 0,3, 1E-6, 1,5E15).
+QString FloatText(double value);
 
 // "#,0.00": the evaluations' amount form, 1.234,50.
 QString FormatAmount(double value);

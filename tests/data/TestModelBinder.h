@@ -10,6 +10,8 @@ class TestModelBinder : public QObject
 private slots:
     void modelShowsTheStore();
     void modelEditsThroughTextForms();
+    void modelLeavesUnchangedCellsAlone();
+    void modelKeepsIdColumnsReadOnly();
     void binderFillsAndWrites();
     void binderReportsRefusedInput();
 };
@@ -27,11 +29,27 @@ public:
     QDateTime m_date;
     int m_index = -2;
     // What a user does.
-    void Type(const QString &t) { m_text = t; emit textChanged(); }
+    void Type(const QString &t)
+    {
+        m_text = t;
+        emit textChanged();
+    }
     void Finish() { emit editingFinished(); }
-    void Click(int state) { m_check = state; emit checkStateChanged(); }
-    void Pick(const QDateTime &d) { m_date = d; emit dateTimeChanged(); }
-    void Choose(int i) { m_index = i; emit currentIndexChanged(); }
+    void Click(int state)
+    {
+        m_check = state;
+        emit checkStateChanged();
+    }
+    void Pick(const QDateTime &d)
+    {
+        m_date = d;
+        emit dateTimeChanged();
+    }
+    void Choose(int i)
+    {
+        m_index = i;
+        emit currentIndexChanged();
+    }
 signals:
     void textChanged();
     void checkStateChanged();

@@ -272,6 +272,55 @@ void TestStores::textFormsThroughTheAssetStore()
     z->Post();
 }
 
+// Floats without a text form: up to 15 significant digits, no exponent from 1E-5 to below
+// 1E15; the edit text reads back to the value shown.
+void TestStores::floatFieldsShowTheStandardForm()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = OpenModule(path);
+    TRecordStore *e = dm->qry_Afa_Erfassung;
+    TRecordStore *z = dm->qry_Afa_ZuAbgang;
+    e->Append();
+    F(e, "RESTBUCHWERT")->SetAsFloat(100000);
+    F(e, "PROZENTSATZ")->SetAsFloat(0.1 + 0.2);
+    e->Post();
+    const int asset = F(e, "ID")->AsInteger();
+    z->Append();
+    F(z, "ZUGANG")->SetAsFloat(3000000);
+    F(z, "ABGANG")->SetAsFloat(1234.5678);
+    z->Post();
+    const QVariant large = z->CurrentId();
+    z->Append();
+    F(z, "ZUGANG")->SetText(QStringLiteral("1E-6"));
+    F(z, "ABGANG")->SetText(QStringLiteral("0,00001"));
+    z->Post();
+    const QVariant small = z->CurrentId();
+
+    dm = OpenModule(path);
+    e = dm->qry_Afa_Erfassung;
+    z = dm->qry_Afa_ZuAbgang;
+    QVERIFY(e->LocateId(asset));
+    QCOMPARE(F(e, "RESTBUCHWERT")->DisplayText(), QStringLiteral("100000"));
+    QCOMPARE(F(e, "PROZENTSATZ")->DisplayText(), QStringLiteral("0,3"));
+    QCOMPARE(F(e, "PROZENTSATZ")->EditText(), QStringLiteral("0,3"));
+    QCOMPARE(F(e, "PROZENTSATZ")->AsFloat(), 0.1 + 0.2); // stored as it was set
+    QVERIFY(z->LocateId(large));
+    QCOMPARE(F(z, "ZUGANG")->DisplayText(), QStringLiteral("3000000"));
+    QCOMPARE(F(z, "ABGANG")->DisplayText(), QStringLiteral("1234,5678"));
+    QCOMPARE(F(z, "ABGANG")->EditText(), QStringLiteral("1234,5678"));
+    z->Edit();
+    F(z, "ABGANG")->SetText(F(z, "ABGANG")->EditText());
+    QCOMPARE(F(z, "ABGANG")->AsFloat(), 1234.5678);
+    F(z, "ZUGANG")->SetAsFloat(-0.0);
+    QCOMPARE(F(z, "ZUGANG")->DisplayText(), QStringLiteral("0"));
+    z->Cancel();
+    QVERIFY(z->LocateId(small));
+    QCOMPARE(F(z, "ZUGANG")->AsFloat(), 1e-6);
+    QCOMPARE(F(z, "ZUGANG")->DisplayText(), QStringLiteral("1E-6"));
+    QCOMPARE(F(z, "ABGANG")->AsFloat(), 1e-5);
+    QCOMPARE(F(z, "ABGANG")->DisplayText(), QStringLiteral("0,00001"));
+}
+
 void TestStores::refusedPostKeepsTheRow_data()
 {
     QTest::addColumn<QString>("field");
@@ -461,6 +510,58 @@ void TestStores::usedAccountCannotBeDeleted()
     dm.reset();
     QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_KONTEN")).toInt(),
              1);
+}
+
+// A row others still point to keeps its ID: the change is refused with the reason, the
+// database keeps the old rows, and the store can cancel back to them.
+void TestStores::usedRowsKeepTheirId()
+{
+    const QString path = TestDatabase::FreshCopy();
+    auto dm = OpenModule(path);
+    const int account = AddAccount(*dm, QStringLiteral("0400"), QStringLiteral("Maschinen"));
+    const int asset = AddAsset(*dm, QStringLiteral("Drehbank"), account);
+    AddMovement(*dm, QStringLiteral("Zugang"), 500);
+    const auto refused = [](TRecordStore *store, int id, const QString &expected) {
+        QVERIFY(store->LocateId(id));
+        store->Edit();
+        F(store, "ID")->SetAsInteger(id + 100);
+        try {
+            store->Post();
+            QFAIL("changed ID accepted");
+        } catch (const EDatabaseError &error) {
+            QCOMPARE(error.Message(), expected);
+        }
+        QCOMPARE(store->State(), TStoreState::Edit);
+        store->Cancel();
+        QCOMPARE(store->CurrentId(), QVariant(id));
+    };
+    refused(dm->qry_Afa_Konten, account,
+            QStringLiteral("Das Konto „0400“ wird noch von Abschreibungsgütern verwendet; seine "
+                           "Nummer (Feld „#“) kann deshalb nicht geändert werden."));
+    if (QTest::currentTestFailed())
+        return;
+    refused(dm->qry_Afa_Erfassung, asset,
+            QStringLiteral("Zum Abschreibungsgut „Drehbank“ gibt es noch Bewegungen; seine "
+                           "Nummer (Feld „#“) kann deshalb nicht geändert werden."));
+    if (QTest::currentTestFailed())
+        return;
+    // After the refusals other changes still post.
+    dm->qry_Afa_Konten->Edit();
+    F(dm->qry_Afa_Konten, "BEZEICHNUNG")->SetAsString(QStringLiteral("Maschinen und Anlagen"));
+    dm->qry_Afa_Konten->Post();
+    dm.reset();
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select list(ID || ':' || BEZEICHNUNG) from AFA_KONTEN"))
+                 .toString(),
+             QStringLiteral("%1:Maschinen und Anlagen").arg(account));
+    QCOMPARE(TestDatabase::Scalar(
+                 path, QStringLiteral("select list(ID || ':' || AFA_KONTEN_ID) from AFA_ERFASSUNG"))
+                 .toString(),
+             QStringLiteral("%1:%2").arg(asset).arg(account));
+    QCOMPARE(TestDatabase::Scalar(path,
+                                  QStringLiteral("select list(AFA_ERFASSUNG_ID) from AFA_ZUABGANG"))
+                 .toString(),
+             QString::number(asset));
 }
 
 void TestStores::missingLinearKindLeavesKindNull()

@@ -14,12 +14,14 @@ private slots:
     void movementsFollowTheCurrentAsset();
     void lookupFollowsAccountJoinStaysStale();
     void textFormsThroughTheAssetStore();
+    void floatFieldsShowTheStandardForm();
     void refusedPostKeepsTheRow_data();
     void refusedPostKeepsTheRow();
     void usefulLifeLimitedToHundredYears();
     void concurrentChangeIsReported();
     void deletedAssetTakesItsMovements();
     void usedAccountCannotBeDeleted();
+    void usedRowsKeepTheirId();
     void missingLinearKindLeavesKindNull();
     void walkAsMovementCursor();
     void tableInsertFollowsWritableColumns();

@@ -60,8 +60,7 @@ void TestGermanFormat::formatDateTime_data()
     const QDateTime monday(QDate(2012, 3, 5), QTime(14, 30, 7));
     QTest::newRow("weekday form") << "ddd, dd.mm.yyyy" << monday << "Mo, 05.03.2012";
     QTest::newRow("upper case letters") << "DDD, DD.MM.YYYY" << monday << "Mo, 05.03.2012";
-    QTest::newRow("day and month") << "dd.mm" << QDateTime(QDate(2024, 4, 15), QTime())
-                                   << "15.04";
+    QTest::newRow("day and month") << "dd.mm" << QDateTime(QDate(2024, 4, 15), QTime()) << "15.04";
     QTest::newRow("run id stamp") << "yyyymmdd_hhnnss" << monday << "20120305_143007";
     QTest::newRow("minutes after hours") << "hh:mm" << monday << "14:30";
     QTest::newRow("quoted text") << "'Jahr' yyyy" << monday << "Jahr 2012";
@@ -76,6 +75,63 @@ void TestGermanFormat::formatDateTime()
     QFETCH(QDateTime, value);
     QFETCH(QString, text);
     QCOMPARE(GermanFormat::FormatDateTime(pattern, DateSerial::FromQDateTime(value)), text);
+}
+
+void TestGermanFormat::floatText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("round hundred thousand") << 100000.0 << "100000";
+    QTest::newRow("round millions") << 3000000.0 << "3000000";
+    QTest::newRow("sum off in the last bit") << 0.1 + 0.2 << "0,3";
+    QTest::newRow("four decimals") << 1234.5678 << "1234,5678";
+    QTest::newRow("negative") << -1234.5 << "-1234,5";
+    QTest::newRow("fifteen digits kept") << 8400.0 / 39 * 12 << "2584,61538461538";
+    QTest::newRow("third") << 1.0 / 3 << "0,333333333333333";
+    QTest::newRow("smallest without exponent") << 1e-5 << "0,00001";
+    QTest::newRow("negative smallest without exponent") << -1e-5 << "-0,00001";
+    QTest::newRow("rounds up to 1E-5") << 9.999999999999999e-6 << "0,00001";
+    QTest::newRow("just below 1E-5") << 9.99999999999999e-6 << "9,99999999999999E-6";
+    QTest::newRow("first with small exponent") << 1e-6 << "1E-6";
+    QTest::newRow("negative small exponent") << -1.5e-6 << "-1,5E-6";
+    QTest::newRow("largest without exponent") << 9.99999999999999e14 << "999999999999999";
+    QTest::newRow("first with large exponent") << 1e15 << "1E15";
+    QTest::newRow("rounds up to 1E15") << 999999999999999.9 << "1E15";
+    QTest::newRow("large with digits") << 123456789012345678.0 << "1,23456789012346E17";
+    QTest::newRow("negative large") << -2.5e20 << "-2,5E20";
+    QTest::newRow("largest double") << 1.7976931348623157e308 << "1,79769313486232E308";
+    QTest::newRow("smallest double") << 5e-324 << "4,94065645841247E-324";
+}
+
+void TestGermanFormat::floatText()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(FloatText(value), text);
+}
+
+// The standard form is also the edit text: it must read back, to the 15-digit value.
+void TestGermanFormat::floatTextReadsBack()
+{
+    auto *rng = QRandomGenerator::global();
+    for (int i = 0; i < 4000; ++i) {
+        double v;
+        if (i % 2) {
+            const quint64 bits = rng->generate64();
+            std::memcpy(&v, &bits, sizeof v);
+            if (!std::isnormal(v))
+                continue;
+        } else {
+            v = (rng->generateDouble() - 0.5) * std::pow(10.0, rng->bounded(-8, 18));
+        }
+        const QString text = FloatText(v);
+        double back = 0;
+        QVERIFY2(TryTextToFloat(text, back), qPrintable(text));
+        QCOMPARE(FloatText(back), text);
+        QVERIFY2(std::fabs(back - v) <= std::fabs(v) * 1e-14, qPrintable(text));
+    }
 }
 
 void TestGermanFormat::shortestDecimalReadsBack()
@@ -147,12 +203,18 @@ void TestGermanFormat::strictInteger()
         bool ok;
         int value;
     };
-    const Case cases[] = {{"2026", true, 2026},         {"  2026", true, 2026},
-                          {"+5", true, 5},              {"-2147483648", true, INT_MIN},
-                          {"2147483647", true, INT_MAX}, {"2147483648", false, 0},
-                          {"2026 ", false, 0},          {"20a6", false, 0},
-                          {"", false, 0},               {"-", false, 0},
-                          {"2.026", false, 0},          {"99999999999999999999", false, 0}};
+    const Case cases[] = {{"2026", true, 2026},
+                          {"  2026", true, 2026},
+                          {"+5", true, 5},
+                          {"-2147483648", true, INT_MIN},
+                          {"2147483647", true, INT_MAX},
+                          {"2147483648", false, 0},
+                          {"2026 ", false, 0},
+                          {"20a6", false, 0},
+                          {"", false, 0},
+                          {"-", false, 0},
+                          {"2.026", false, 0},
+                          {"99999999999999999999", false, 0}};
     for (const Case &c : cases) {
         int value = -7;
         QCOMPARE(TryStrToInt(QString::fromLatin1(c.text), value), c.ok);

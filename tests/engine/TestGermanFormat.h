@@ -10,6 +10,9 @@ private slots:
     void rateText();
     void formatDateTime_data();
     void formatDateTime();
+    void floatText_data();
+    void floatText();
+    void floatTextReadsBack();
     void shortestDecimalReadsBack();
     void dateSerial();
     void keptTextsFollowPatternAndValue();
