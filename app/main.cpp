@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 bool HasDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 QString RunningExecutableDir()
 {
     return ExecutableDirOf(QStringLiteral("/proc/self/exe"));

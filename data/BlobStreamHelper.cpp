@@ -7,7 +7,8 @@ TBlobStreamHelper::TBlobStreamHelper()
     m_work.open(QIODevice::ReadWrite);
 }
 
-void TBlobStreamHelper::BlobToStream(const TRecordStore *query, const QString &fieldName, QBuffer *stream)
+void TBlobStreamHelper::BlobToStream(const TRecordStore *query, const QString &fieldName,
+                                     QBuffer *stream)
 {
     QBuffer *target = stream ? stream : &m_work;
     if (target->isOpen())
@@ -34,7 +35,8 @@ QString TBlobStreamHelper::BlobToString(const TRecordStore *query, const QString
     return QString::fromUtf8(BlobToBytes(query, fieldName));
 }
 
-void TBlobStreamHelper::BytesToBlobParam(TRecordStore *query, const QString &paramName, const QByteArray &bytes)
+void TBlobStreamHelper::BytesToBlobParam(TRecordStore *query, const QString &paramName,
+                                         const QByteArray &bytes)
 {
     m_work.close();
     m_work.setData(bytes);
@@ -42,12 +44,14 @@ void TBlobStreamHelper::BytesToBlobParam(TRecordStore *query, const QString &par
     StreamToBlobParam(query, paramName);
 }
 
-void TBlobStreamHelper::StringToBlobParam(TRecordStore *query, const QString &paramName, const QString &text)
+void TBlobStreamHelper::StringToBlobParam(TRecordStore *query, const QString &paramName,
+                                          const QString &text)
 {
     BytesToBlobParam(query, paramName, text.toUtf8());
 }
 
-void TBlobStreamHelper::StreamToBlobParam(TRecordStore *query, const QString &paramName, QBuffer *stream)
+void TBlobStreamHelper::StreamToBlobParam(TRecordStore *query, const QString &paramName,
+                                          QBuffer *stream)
 {
     QBuffer *source = stream ? stream : &m_work;
     // Typed as bytes, so the driver writes a blob.

@@ -17,7 +17,8 @@ public:
 
     // Copies the named field's blob of the current row into stream (the work stream when
     // null), emptied first and left at its start. Errors (no such field) are swallowed.
-    void BlobToStream(const TRecordStore *query, const QString &fieldName, QBuffer *stream = nullptr);
+    void BlobToStream(const TRecordStore *query, const QString &fieldName,
+                      QBuffer *stream = nullptr);
     QString BlobToString(const TRecordStore *query, const QString &fieldName);
     QByteArray BlobToBytes(const TRecordStore *query, const QString &fieldName);
 
@@ -25,7 +26,8 @@ public:
     void StringToBlobParam(TRecordStore *query, const QString &paramName, const QString &text);
     void BytesToBlobParam(TRecordStore *query, const QString &paramName, const QByteArray &bytes);
     // Loads the parameter with the whole content of stream (the work stream when null).
-    void StreamToBlobParam(TRecordStore *query, const QString &paramName, QBuffer *stream = nullptr);
+    void StreamToBlobParam(TRecordStore *query, const QString &paramName,
+                           QBuffer *stream = nullptr);
 
 private:
     QBuffer m_work;

@@ -15,8 +15,8 @@ TFieldBinder::TFieldBinder(TRecordStore *store, QObject *parent) : QObject(paren
     connect(store, &TRecordStore::UpdateRecordRequested, this, &TFieldBinder::UpdateRecord);
 }
 
-void TFieldBinder::Bind(QObject *control, const char *property, const QString &fieldName, TBindKind kind,
-                        const char *commitSignal)
+void TFieldBinder::Bind(QObject *control, const char *property, const QString &fieldName,
+                        TBindKind kind, const char *commitSignal)
 {
     TBinding binding{control, QByteArray(property), fieldName, kind, commitSignal == nullptr};
     const QMetaObject *meta = control->metaObject();
@@ -25,7 +25,8 @@ void TFieldBinder::Bind(QObject *control, const char *property, const QString &f
     if (prop.hasNotifySignal())
         connect(control, prop.notifySignal(), this, changed);
     if (commitSignal) {
-        const int index = meta->indexOfSignal(QMetaObject::normalizedSignature(commitSignal).constData());
+        const int index =
+            meta->indexOfSignal(QMetaObject::normalizedSignature(commitSignal).constData());
         if (index >= 0)
             connect(control, meta->method(index), this,
                     metaObject()->method(metaObject()->indexOfSlot("ControlCommitted()")));
@@ -81,7 +82,8 @@ void TFieldBinder::Fill(TBinding &b)
             value = isBool ? QVariant(false) : QVariant(int(Qt::PartiallyChecked));
         else {
             const bool checked = field->DisplayText() == YesText;
-            value = isBool ? QVariant(checked) : QVariant(int(checked ? Qt::Checked : Qt::Unchecked));
+            value =
+                isBool ? QVariant(checked) : QVariant(int(checked ? Qt::Checked : Qt::Unchecked));
         }
         break;
     }
@@ -99,7 +101,8 @@ void TFieldBinder::Fill(TBinding &b)
         int index = -1;
         if (hasRow && field->LookupDataSet && field->LookupDataSet->Active()) {
             const QVariant key = m_store->FieldByName(field->KeyFields)->Value();
-            const TStoreField *lookupKey = field->LookupDataSet->FieldByName(field->LookupKeyFields);
+            const TStoreField *lookupKey =
+                field->LookupDataSet->FieldByName(field->LookupKeyFields);
             for (int r = 0; !key.isNull() && r < field->LookupDataSet->RecordCount(); ++r) {
                 TRecordStore::TRowScope scope(field->LookupDataSet, r);
                 if (lookupKey->Value() == key) {
@@ -123,8 +126,7 @@ void TFieldBinder::Write(TBinding &b)
     if (!b.Control)
         return;
     b.Pending = false;
-    struct TWriting
-    {
+    struct TWriting {
         QObject *&slot;
         ~TWriting() { slot = nullptr; }
     } writing{m_writing};
@@ -138,8 +140,9 @@ void TFieldBinder::Write(TBinding &b)
         field->SetText(value.toString());
         break;
     case TBindKind::Check: {
-        const bool checked = value.metaType().id() == QMetaType::Bool ? value.toBool()
-                                                                     : value.toInt() == int(Qt::Checked);
+        const bool checked = value.metaType().id() == QMetaType::Bool
+                                 ? value.toBool()
+                                 : value.toInt() == int(Qt::Checked);
         if (value.metaType().id() != QMetaType::Bool && value.toInt() == int(Qt::PartiallyChecked))
             return;
         field->SetText(checked ? YesText : NoText);

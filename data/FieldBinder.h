@@ -46,8 +46,7 @@ private slots:
     void ControlCommitted();
 
 private:
-    struct TBinding
-    {
+    struct TBinding {
         QPointer<QObject> Control;
         QByteArray Property;
         QString FieldName;

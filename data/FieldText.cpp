@@ -9,7 +9,8 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 bool IsDigit(QChar c)
 {
@@ -182,16 +183,17 @@ TDateTime ParseDateText(const QString &text)
 
 bool TryReadDateTime(const QString &text, TDateTime &result)
 {
-    static const QRegularExpression re(QStringLiteral(
-        "^\\s*(?:\\w{1,3},\\s*)?(\\d{1,2})\\.(\\d{1,2})\\.(\\d{1,4})"
-        "(?:\\s+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?\\s*$"));
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*(?:\\w{1,3},\\s*)?(\\d{1,2})\\.(\\d{1,2})\\.(\\d{1,4})"
+                       "(?:\\s+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?\\s*$"));
     const auto m = re.match(text);
     if (!m.hasMatch())
         return false;
     const QString hour = m.captured(4).isEmpty() ? QStringLiteral("00") : m.captured(4);
     const QString minute = m.captured(5).isEmpty() ? QStringLiteral("00") : m.captured(5);
     const QString second = m.captured(6).isEmpty() ? QStringLiteral("00") : m.captured(6);
-    return ComposeDateTime(m.captured(1), m.captured(2), m.captured(3), hour, minute, second, result);
+    return ComposeDateTime(m.captured(1), m.captured(2), m.captured(3), hour, minute, second,
+                           result);
 }
 
 double TextToFloatDef(const QString &text, double def)
@@ -219,10 +221,13 @@ void FieldToText(const TStoreField *field, QString &text, bool forDisplay, const
     const QVariant value = field->Value();
     if (field->DataType == TFieldType::DateTime && name == FieldTextConv::DateToText) {
         const TDateTime t = DateSerial::FromVariant(value);
-        text = value.isNull() || t == 0 ? QString()
-                                        : GermanFormat::FormatDateTime(QStringLiteral("ddd, dd.mm.yyyy"), t);
+        text = value.isNull() || t == 0
+                   ? QString()
+                   : GermanFormat::FormatDateTime(QStringLiteral("ddd, dd.mm.yyyy"), t);
     } else if (field->DataType == TFieldType::Float && name == FieldTextConv::FloatToText) {
-        text = value.isNull() ? QString() : GermanFormat::FormatFloat(QStringLiteral("#.#,##"), value.toDouble());
+        text = value.isNull()
+                   ? QString()
+                   : GermanFormat::FormatFloat(QStringLiteral("#.#,##"), value.toDouble());
     } else if (field->DataType == TFieldType::Integer && name == FieldTextConv::YesNoToText) {
         text = value.isNull() ? QString() : (value.toInt() == 1 ? YesText : NoText);
     }

@@ -9,7 +9,8 @@
 class TStoreField;
 
 // Converter names for FieldToText / TextToField.
-namespace FieldTextConv {
+namespace FieldTextConv
+{
 inline const QString DateToText = QStringLiteral("DateToText");
 inline const QString FloatToText = QStringLiteral("FloatToText");
 inline const QString YesNoToText = QStringLiteral("YesNoToText");

@@ -6,7 +6,8 @@
 #include <QSqlError>
 #include <atomic>
 
-namespace {
+namespace
+{
 std::atomic<int> connectionCounter{0};
 
 // Every TIMESTAMP read becomes a local QDateTime. With TZ unset the C library looks at
@@ -24,8 +25,7 @@ void KeepLocalZone()
 } // namespace
 
 TIBDatabase::TIBDatabase(QObject *parent)
-    : QObject(parent),
-      m_connectionName(QStringLiteral("norbekAfa_%1").arg(++connectionCounter))
+    : QObject(parent), m_connectionName(QStringLiteral("norbekAfa_%1").arg(++connectionCounter))
 {
 }
 
@@ -54,8 +54,8 @@ void TIBDatabase::Open()
         BeforeConnect(this);
     KeepLocalZone();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
-        throw EDatabaseError(QStringLiteral(
-            "Der Datenbanktreiber für Firebird (QIBASE) ist nicht installiert."));
+        throw EDatabaseError(
+            QStringLiteral("Der Datenbanktreiber für Firebird (QIBASE) ist nicht installiert."));
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_connectionName);
@@ -65,9 +65,9 @@ void TIBDatabase::Open()
     db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=%1").arg(CharacterSet));
     if (!db.open()) {
         const QString text = db.lastError().text();
-        throw EDatabaseError(
-            QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2").arg(DatabaseName, text),
-            text);
+        throw EDatabaseError(QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2")
+                                 .arg(DatabaseName, text),
+                             text);
     }
     if (DefaultTransaction)
         DefaultTransaction->StartTransaction();

@@ -22,8 +22,8 @@ void TIBTransaction::StartTransaction()
     QSqlDatabase db = DefaultDatabase->Database();
     if (!db.transaction()) {
         const QString text = db.lastError().text();
-        throw EDatabaseError(QStringLiteral("Die Transaktion kann nicht gestartet werden: %1").arg(text),
-                             text);
+        throw EDatabaseError(
+            QStringLiteral("Die Transaktion kann nicht gestartet werden: %1").arg(text), text);
     }
     m_active = true;
     ++m_generation;
@@ -50,8 +50,8 @@ void TIBTransaction::Commit()
     if (!db.commit()) {
         const QString text = db.lastError().text();
         db.rollback();
-        throw EDatabaseError(QStringLiteral("Die Änderungen konnten nicht gespeichert werden: %1").arg(text),
-                             text);
+        throw EDatabaseError(
+            QStringLiteral("Die Änderungen konnten nicht gespeichert werden: %1").arg(text), text);
     }
     if (refused)
         std::rethrow_exception(refused);

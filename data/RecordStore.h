@@ -42,8 +42,7 @@ class QSqlQuery;
 enum class TStoreState { Closed, Browse, Insert, Edit };
 
 // The statements a store writes through (the update object of a query store).
-struct TUpdateSQL
-{
+struct TUpdateSQL {
     QString RefreshSQL;
     QString ModifySQL;
     QString InsertSQL;
@@ -77,8 +76,8 @@ public:
     // moves, changes or drops rows (FlushInserts).
     int InsertGroup = 1;
 
-    TDataSetNotifyEvent AfterOpen, AfterInsert, BeforePost, AfterPost, AfterScroll,
-        AfterCancel, AfterDelete;
+    TDataSetNotifyEvent AfterOpen, AfterInsert, BeforePost, AfterPost, AfterScroll, AfterCancel,
+        AfterDelete;
 
     // Field definitions; without any, Open creates one field per result column.
     TStoreField *AddField(const QString &name, TFieldType type, int size = 0,
@@ -175,7 +174,7 @@ signals:
     void StateChanged();
     void CurrentChanged(int row);
     void RowChanged(int row, int fieldIndex); // fieldIndex -1: the whole row
-    void DataSetChanged();                     // rows added, removed, re-read
+    void DataSetChanged();                    // rows added, removed, re-read
     // Sent at the start of Post so that bound editors hand over what they hold.
     void UpdateRecordRequested();
     // Fields made from the result columns were created or dropped (sent even while
@@ -205,8 +204,7 @@ private:
     void DisplayState();
     void RunWrite(const QString &sql, const TRow *oldRow, const QString &operation);
     // Parameters of a statement, parsed once per statement text.
-    struct TBindPlan
-    {
+    struct TBindPlan {
         QStringList Placeholders; // ":Name" as written
         QStringList UpperNames;
         // Field of each parameter, and of its name after "OLD_", for stores without
@@ -224,12 +222,12 @@ private:
     bool WriteInsertGroup(int firstRow); // InsertGroup rows with one statement
     QString InsertGroupText() const;
     void DropRowsFrom(int row);
-    void OpenStore(bool read);        // Open, reading the rows or starting with none
+    void OpenStore(bool read); // Open, reading the rows or starting with none
 
     std::vector<std::unique_ptr<TStoreField>> m_fields;
     QHash<QString, TStoreField *> m_byName; // upper-case names
     bool m_autoFields = false;
-    int m_fieldGeneration = 0; // counts changes of the field set
+    int m_fieldGeneration = 0;                // counts changes of the field set
     mutable TStoreField *m_idField = nullptr; // the "ID" field, looked up in that generation
     mutable int m_idFieldGeneration = -1;
     mutable QString m_insertTable;

@@ -33,7 +33,7 @@ public:
     QString DisplayLabel;
     TFieldAlign Alignment = TFieldAlign::Default;
     bool Required = false;
-    bool ReadOnly = false;  // read from a join: never written back
+    bool ReadOnly = false; // read from a join: never written back
     bool Visible = true;
     // Lookup: Value = LookupDataSet row with LookupKeyFields == this store's KeyFields,
     // its LookupResultField.
@@ -50,8 +50,8 @@ public:
     QVariant Value() const;
     bool IsNull() const;
     QString AsString() const;
-    double AsFloat() const;      // null reads 0
-    int AsInteger() const;       // null reads 0
+    double AsFloat() const;       // null reads 0
+    int AsInteger() const;        // null reads 0
     TDateTime AsDateTime() const; // null reads 0
     QByteArray AsBytes() const;
 

@@ -1,6 +1,7 @@
 #include "Unit_Global.h"
 
-namespace {
+namespace
+{
 int createdCount = 0;
 std::unique_ptr<TGlobal> holder; // released at process end
 } // namespace

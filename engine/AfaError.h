@@ -6,10 +6,7 @@
 class EAfaError : public std::exception
 {
 public:
-    explicit EAfaError(QString message)
-        : Message(std::move(message)), Utf8(Message.toUtf8())
-    {
-    }
+    explicit EAfaError(QString message) : Message(std::move(message)), Utf8(Message.toUtf8()) {}
     const char *what() const noexcept override { return Utf8.constData(); }
     const QString &What() const { return Message; }
 

@@ -4,9 +4,11 @@
 
 #include <cmath>
 
-namespace DateSerial {
+namespace DateSerial
+{
 
-namespace {
+namespace
+{
 const qint64 EpochJulianDay = QDate(1899, 12, 30).toJulianDay();
 constexpr double MSecsPerDay = 86400000.0;
 
@@ -137,9 +139,18 @@ void DecodeTime(TDateTime value, int &hour, int &minute, int &second, int &msec)
     msec = static_cast<int>(msecs % 1000);
 }
 
-int YearOf(TDateTime value) { return ToQDate(value).year(); }
-int MonthOf(TDateTime value) { return ToQDate(value).month(); }
-int DayOf(TDateTime value) { return ToQDate(value).day(); }
+int YearOf(TDateTime value)
+{
+    return ToQDate(value).year();
+}
+int MonthOf(TDateTime value)
+{
+    return ToQDate(value).month();
+}
+int DayOf(TDateTime value)
+{
+    return ToQDate(value).day();
+}
 
 int DayOfWeek(TDateTime value)
 {

@@ -6,7 +6,8 @@
 
 using TDateTime = double;
 
-namespace DateSerial {
+namespace DateSerial
+{
 
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);

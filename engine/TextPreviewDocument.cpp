@@ -4,7 +4,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-namespace TextPreviewDocument {
+namespace TextPreviewDocument
+{
 
 QFont DefaultFont()
 {

@@ -6,7 +6,8 @@
 class QTextDocument;
 class QTextCursor;
 
-namespace TextPreviewDocument {
+namespace TextPreviewDocument
+{
 
 // The preview's own fixed-pitch font: "Courier New", 10 point.
 QFont DefaultFont();

@@ -14,9 +14,10 @@ QString FillPeriodPlaceholder(const QString &rtfSource, int year)
 {
     const TDateTime start = TAfABerechnung::MonthBoundary(year, QStringLiteral("a"), 1);
     const TDateTime end = TAfABerechnung::MonthBoundary(year, QStringLiteral("e"), 12);
-    const QString period = QStringLiteral("vom %1 bis %2")
-                               .arg(GermanFormat::FormatDateTime(QStringLiteral("dd.mm.yyyy"), start),
-                                    GermanFormat::FormatDateTime(QStringLiteral("dd.mm.yyyy"), end));
+    const QString period =
+        QStringLiteral("vom %1 bis %2")
+            .arg(GermanFormat::FormatDateTime(QStringLiteral("dd.mm.yyyy"), start),
+                 GermanFormat::FormatDateTime(QStringLiteral("dd.mm.yyyy"), end));
     QString filled = rtfSource;
     filled.replace(QStringLiteral("[%Zeitraum%]"), period);
     return filled;
@@ -43,11 +44,13 @@ void THeadlineCommand::SettingsCommand(const QString &keyword)
         else if (Filter && Filter->HasFlag(TargetText))
             SettingsCommand(QStringLiteral("rtf"));
     } else if (keyword == u"rep") {
-        const QString headline = BuildHeadline(fiscalYear ? QStringLiteral("rep") : QStringLiteral("run"));
+        const QString headline =
+            BuildHeadline(fiscalYear ? QStringLiteral("rep") : QStringLiteral("run"));
         if (Report)
             Report->Headline = headline;
     } else if (keyword == u"rtf") {
-        const QString headline = BuildHeadline(fiscalYear ? QStringLiteral("rep") : QStringLiteral("run"));
+        const QString headline =
+            BuildHeadline(fiscalYear ? QStringLiteral("rep") : QStringLiteral("run"));
         if (!Preview)
             return;
         // The rows that follow keep the preview's own font, not the headline's last one.
@@ -57,8 +60,8 @@ void THeadlineCommand::SettingsCommand(const QString &keyword)
         const bool loaded = LoadRtfText(Preview, headline, &error);
         Preview->setDefaultFont(ownFont);
         if (!loaded)
-            throw EAfaError(QStringLiteral("Die Reportüberschrift kann nicht gelesen werden: %1")
-                                .arg(error));
+            throw EAfaError(
+                QStringLiteral("Die Reportüberschrift kann nicht gelesen werden: %1").arg(error));
         TextPreviewDocument::AppendLine(Preview, QString());
     }
 }

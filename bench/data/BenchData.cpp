@@ -14,29 +14,36 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 void Fill(QSqlDatabase &db, int assets, int accounts)
 {
     db.transaction();
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("insert into AFA_KONTEN (ID, NR, BEZEICHNUNG) values (:ID, :NR, :BEZ)"));
+    q.prepare(
+        QStringLiteral("insert into AFA_KONTEN (ID, NR, BEZEICHNUNG) values (:ID, :NR, :BEZ)"));
     for (int k = 1; k <= accounts; ++k) {
         q.bindValue(QStringLiteral(":ID"), k);
         q.bindValue(QStringLiteral(":NR"), QString::number(400 + k * 10).rightJustified(4, u'0'));
-        q.bindValue(QStringLiteral(":BEZ"), QStringLiteral("Konto %1 Betriebs- und Geschäftsausstattung").arg(k));
+        q.bindValue(QStringLiteral(":BEZ"),
+                    QStringLiteral("Konto %1 Betriebs- und Geschäftsausstattung").arg(k));
         q.exec();
     }
-    q.prepare(QStringLiteral(
-        "insert into AFA_ERFASSUNG (ID, INVENTARNR, BEZEICHNUNG, ANSCHAFFUNGSDATUM, ABSCHREIBUNGSDATUM, "
-        "ERSTELLUNGSDATUM, KOSTEN, RESTBUCHWERT, NUTZUNGSDAUER, PROZENTSATZ, AKTIV, USE_ABSCHRDATUM, "
-        "AFA_KONTEN_ID, AFA_ARTEN_ID) values (:ID, :INV, :BEZ, :AD, :ABD, :ED, :K, :R, :N, :P, 1, 0, :KID, :AID)"));
+    q.prepare(QStringLiteral("insert into AFA_ERFASSUNG (ID, INVENTARNR, BEZEICHNUNG, "
+                             "ANSCHAFFUNGSDATUM, ABSCHREIBUNGSDATUM, "
+                             "ERSTELLUNGSDATUM, KOSTEN, RESTBUCHWERT, NUTZUNGSDAUER, PROZENTSATZ, "
+                             "AKTIV, USE_ABSCHRDATUM, "
+                             "AFA_KONTEN_ID, AFA_ARTEN_ID) values (:ID, :INV, :BEZ, :AD, :ABD, "
+                             ":ED, :K, :R, :N, :P, 1, 0, :KID, :AID)"));
     const QDateTime base(QDate(2015, 1, 1), QTime());
     for (int i = 1; i <= assets; ++i) {
         const QDateTime date = base.addDays(i % 3000);
         q.bindValue(QStringLiteral(":ID"), i);
-        q.bindValue(QStringLiteral(":INV"), QStringLiteral("INV-%1").arg(i, 7, 10, QLatin1Char('0')));
-        q.bindValue(QStringLiteral(":BEZ"), QStringLiteral("Anlagegut Nummer %1 mit längerer Bezeichnung").arg(i));
+        q.bindValue(QStringLiteral(":INV"),
+                    QStringLiteral("INV-%1").arg(i, 7, 10, QLatin1Char('0')));
+        q.bindValue(QStringLiteral(":BEZ"),
+                    QStringLiteral("Anlagegut Nummer %1 mit längerer Bezeichnung").arg(i));
         q.bindValue(QStringLiteral(":AD"), date);
         q.bindValue(QStringLiteral(":ABD"), date);
         q.bindValue(QStringLiteral(":ED"), date);
@@ -103,7 +110,8 @@ int main(int argc, char **argv)
         QElapsedTimer t;
         t.start();
         Fill(db, assets, accounts);
-        std::printf("filled %d assets, %d accounts in %.0f ms\n", assets, accounts, double(t.elapsed()));
+        std::printf("filled %d assets, %d accounts in %.0f ms\n", assets, accounts,
+                    double(t.elapsed()));
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("fill"));
@@ -146,8 +154,8 @@ int main(int argc, char **argv)
             timer.restart();
             e->DisableControls();
             for (e->First(); !e->Eof(); e->Next())
-                sum += id->AsInteger() + cost->AsFloat() + date->AsDateTime() + account->AsString().size() +
-                       kind->AsString().size();
+                sum += id->AsInteger() + cost->AsFloat() + date->AsDateTime() +
+                       account->AsString().size() + kind->AsString().size();
             e->EnableControls();
             walkFieldsMs = double(timer.nsecsElapsed()) / 1e6;
             // The movement store following every asset (an evaluation reads it per asset).
@@ -159,8 +167,10 @@ int main(int argc, char **argv)
                 for (e->First(); !e->Eof() && n < movementWalk; e->Next(), ++n)
                     withMovements += z->IsEmpty() ? 0 : 1;
                 e->EnableControls();
-                std::printf("walk of %d assets with the movement store following: %.1f ms (%.1f us per asset)\n",
-                            n, double(timer.nsecsElapsed()) / 1e6, double(timer.nsecsElapsed()) / 1e3 / qMax(1, n));
+                std::printf("walk of %d assets with the movement store following: %.1f ms (%.1f us "
+                            "per asset)\n",
+                            n, double(timer.nsecsElapsed()) / 1e6,
+                            double(timer.nsecsElapsed()) / 1e3 / qMax(1, n));
                 sum += withMovements;
             }
             if (sum < 0)
@@ -172,13 +182,16 @@ int main(int argc, char **argv)
         bestOpen = std::min(bestOpen, openMs);
         bestWalk = std::min(bestWalk, walkMs);
         bestFields = std::min(bestFields, walkFieldsMs);
-        std::printf("round %d: bare QSqlQuery fetch %.1f ms (%lld rows) | store open %.1f ms, walk %.1f ms "
-                    "(%d rows), walk reading 5 fields %.1f ms | ratio open/bare %.2f\n",
-                    round, baseMs, rows, openMs, walkMs, walked, walkFieldsMs, openMs / baseMs);
+        std::printf(
+            "round %d: bare QSqlQuery fetch %.1f ms (%lld rows) | store open %.1f ms, walk %.1f ms "
+            "(%d rows), walk reading 5 fields %.1f ms | ratio open/bare %.2f\n",
+            round, baseMs, rows, openMs, walkMs, walked, walkFieldsMs, openMs / baseMs);
     }
-    std::printf("best: bare QSqlQuery fetch %.1f ms | store open %.1f ms, walk %.1f ms, walk reading 5 fields %.1f ms\n",
+    std::printf("best: bare QSqlQuery fetch %.1f ms | store open %.1f ms, walk %.1f ms, walk "
+                "reading 5 fields %.1f ms\n",
                 bestBase, bestOpen, bestWalk, bestFields);
-    std::printf("ratio open/bare %.2f, (open+walk)/bare %.2f   [target: ratio <= 1.5, store open < 1000 ms]\n",
+    std::printf("ratio open/bare %.2f, (open+walk)/bare %.2f   [target: ratio <= 1.5, store open < "
+                "1000 ms]\n",
                 bestOpen / bestBase, (bestOpen + bestWalk) / bestBase);
     return 0;
 }

@@ -28,14 +28,18 @@
 #include <ctime>
 #include <functional>
 
-namespace {
+namespace
+{
 
 struct Timing {
     double wall = 1e300; // ms
     double cpu = 1e300;  // ms of processor time, all threads
 };
 
-Timing Best(const Timing &a, const Timing &b) { return {std::min(a.wall, b.wall), std::min(a.cpu, b.cpu)}; }
+Timing Best(const Timing &a, const Timing &b)
+{
+    return {std::min(a.wall, b.wall), std::min(a.cpu, b.cpu)};
+}
 
 class Stopwatch
 {
@@ -82,7 +86,8 @@ void Fill(const QString &path, int assets)
     for (int i = 1; i <= assets; ++i) {
         const QDate acquired = QDate(2018, 1, 1).addDays(i % 2500);
         q.bindValue(QStringLiteral(":ID"), i);
-        q.bindValue(QStringLiteral(":INV"), QStringLiteral("INV-%1").arg(i, 6, 10, QLatin1Char('0')));
+        q.bindValue(QStringLiteral(":INV"),
+                    QStringLiteral("INV-%1").arg(i, 6, 10, QLatin1Char('0')));
         q.bindValue(QStringLiteral(":BEZ"), QStringLiteral("Anlagegut %1").arg(i));
         q.bindValue(QStringLiteral(":AD"), QDateTime(acquired, QTime()));
         q.bindValue(QStringLiteral(":K"), 1000.0 + (i % 977) * 13.37);
@@ -174,12 +179,13 @@ Timing TimeInserts(const QString &path, const QString &values, int rows,
 // The same rows again, every column bound.
 Timing ReportBaseline(const QString &path, const QList<QVariantList> &rows)
 {
-    return TimeInserts(path, QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                       int(rows.size()), [&rows](QSqlQuery &q, int i) {
-                           const QVariantList &row = rows.at(i);
-                           for (int c = 0; c < row.size(); ++c)
-                               q.bindValue(c, row.at(c));
-                       });
+    return TimeInserts(
+        path, QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        int(rows.size()), [&rows](QSqlQuery &q, int i) {
+            const QVariantList &row = rows.at(i);
+            for (int c = 0; c < row.size(); ++c)
+                q.bindValue(c, row.at(c));
+        });
 }
 
 // The earlier form of the baseline, for comparison: as many rows, nine columns constant in
@@ -316,8 +322,9 @@ int main(int argc, char *argv[])
         std::sort(ratios.begin(), ratios.end());
         std::printf("    Median der Verhältnisse je Runde %.2f (kleinstes %.2f, größtes %.2f)\n",
                     ratios[ratios.size() / 2], ratios.first(), ratios.last());
-        std::printf("    zum Vergleich: Basis mit neun konstanten Spalten %8.1f ms, Verhältnis %.2f\n",
-                    constant.wall, best.wall / constant.wall);
+        std::printf(
+            "    zum Vergleich: Basis mit neun konstanten Spalten %8.1f ms, Verhältnis %.2f\n",
+            constant.wall, best.wall / constant.wall);
     };
     if (cases.contains(u'a'))
         reportCase("(a) Wirtschaftsjahr -> Reportzeilen: ", TAfaFilterChoice::Wirtschaftsjahr,

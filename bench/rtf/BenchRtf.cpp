@@ -13,14 +13,17 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
+namespace
+{
 
 void BuildDocument(QTextDocument &doc, qsizetype targetChars)
 {
     static const char *const families[] = {"Arial", "Times New Roman", "Courier New", "Verdana"};
     static const double sizes[] = {8, 9, 10, 11, 12, 14, 16};
-    static const QColor colours[] = {QColor("#000000"), QColor("#10697B"), QColor("#FF0000"), QColor("#336699")};
-    static const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
+    static const QColor colours[] = {QColor("#000000"), QColor("#10697B"), QColor("#FF0000"),
+                                     QColor("#336699")};
+    static const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
+                                           Qt::AlignJustify};
     const QString words = QString::fromUtf8(
         "Abschreibung linear degressiv Anschaffungskosten Nutzungsdauer Restwert Zugang Abgang "
         "Konto Wirtschaftsjahr Übersicht Größe € 1.234,56 ");
@@ -108,8 +111,10 @@ int main(int argc, char **argv)
     });
 
     std::printf("best of %d runs         RTF (ms)   HTML (ms)   RTF/HTML\n", repeats);
-    std::printf("write (toHtml)       %10.1f  %10.1f  %9.2f\n", writeRtf, writeHtml, writeRtf / writeHtml);
-    std::printf("read  (setHtml)      %10.1f  %10.1f  %9.2f\n", readRtf, readHtml, readRtf / readHtml);
+    std::printf("write (toHtml)       %10.1f  %10.1f  %9.2f\n", writeRtf, writeHtml,
+                writeRtf / writeHtml);
+    std::printf("read  (setHtml)      %10.1f  %10.1f  %9.2f\n", readRtf, readHtml,
+                readRtf / readHtml);
     std::printf("target: RTF/HTML at most 2.00\n");
     return 0;
 }

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (std::fabs(amount) < 1e15) {
         const QString shown = GermanFormat::FormatFloat(QStringLiteral("#.#,##"), amount);
         const double back = TextToAmountDef(shown, NAN);
-        if (shown.isEmpty() ? std::fabs(amount) >= 0.0005 : std::fabs(back - amount) > 0.0005 + std::fabs(amount) * 1e-14)
+        if (shown.isEmpty() ? std::fabs(amount) >= 0.0005
+                            : std::fabs(back - amount) > 0.0005 + std::fabs(amount) * 1e-14)
             std::abort();
     }
     return 0;

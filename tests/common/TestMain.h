@@ -3,15 +3,13 @@
 #include <QGuiApplication>
 #include <QtTest>
 
-template <typename T>
-int RunOneTest(int argc, char **argv)
+template <typename T> int RunOneTest(int argc, char **argv)
 {
     T test;
     return QTest::qExec(&test, argc, argv);
 }
 
-template <typename... Tests>
-int RunTests(int argc, char **argv)
+template <typename... Tests> int RunTests(int argc, char **argv)
 {
     int failures = 0;
     ((failures += RunOneTest<Tests>(argc, argv)), ...);
@@ -28,6 +26,6 @@ int RunTests(int argc, char **argv)
 #define NORBEK_TEST_MAIN_GUI(...)                                                                  \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
-        QGuiApplication app(argc, argv);                                                              \
+        QGuiApplication app(argc, argv);                                                           \
         return RunTests<__VA_ARGS__>(argc, argv);                                                  \
     }

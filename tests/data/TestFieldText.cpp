@@ -9,7 +9,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QDateTime At(int y, int m, int d, int h = 0, int n = 0, int s = 0)
 {
@@ -17,8 +18,7 @@ QDateTime At(int y, int m, int d, int h = 0, int n = 0, int s = 0)
 }
 
 // An in-memory store with one field of each text form, on one new row.
-struct TFormRow
-{
+struct TFormRow {
     TRecordStore store{QStringLiteral("forms")};
     TStoreField *date, *amount, *flag, *other;
     TFormRow()
@@ -190,7 +190,10 @@ void TestFieldText::amountDisplayReadsBack()
             continue;
         }
         QVERIFY2(qAbs(back - value) <= 0.0005 * qMax(1.0, qAbs(value) * 1e-12) + 1e-9,
-                 qPrintable(QStringLiteral("%1 -> %2 -> %3").arg(value, 0, 'f', 6).arg(shown).arg(back, 0, 'f', 6)));
+                 qPrintable(QStringLiteral("%1 -> %2 -> %3")
+                                .arg(value, 0, 'f', 6)
+                                .arg(shown)
+                                .arg(back, 0, 'f', 6)));
     }
 }
 

@@ -15,7 +15,8 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
+namespace
+{
 
 QString RunChild(const QString &program, const QString &mode, const QString &db = {})
 {
@@ -46,7 +47,8 @@ int RunDataChild(int argc, char **argv)
         Tdm_Afa dm(nullptr, QString::fromLocal8Bit(qgetenv("NORBEK_DATA_DB")));
         dm.qry_Afa_Erfassung->Open();
         dm.qry_Afa_Erfassung->Append();
-        dm.qry_Afa_Erfassung->FieldByName(QStringLiteral("BEZEICHNUNG"))->SetAsString(QStringLiteral("Überlebt"));
+        dm.qry_Afa_Erfassung->FieldByName(QStringLiteral("BEZEICHNUNG"))
+            ->SetAsString(QStringLiteral("Überlebt"));
         dm.qry_Afa_Erfassung->Post();
         std::printf("%d\n", dm.qry_Afa_Erfassung->FieldByName(QStringLiteral("ID"))->AsInteger());
         std::fflush(stdout);
@@ -75,7 +77,8 @@ void TestProcess::pathsComeFromTheRealExecutable()
     const QString copy = folder + QStringLiteral("kopie");
     QVERIFY(QFile::copy(self, copy));
     QFile::setPermissions(copy, QFile::permissions(self));
-    QCOMPARE(RunChild(copy, QStringLiteral("paths")), folder + u'\n' + folder + QStringLiteral("norbekAfa.fdb"));
+    QCOMPARE(RunChild(copy, QStringLiteral("paths")),
+             folder + u'\n' + folder + QStringLiteral("norbekAfa.fdb"));
 }
 
 void TestProcess::postedAssetSurvivesSigkill()
@@ -97,9 +100,11 @@ void TestProcess::postedAssetSurvivesSigkill()
     ::kill(pid_t(child.processId()), SIGKILL);
     QVERIFY(child.waitForFinished(10000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select BEZEICHNUNG from AFA_ERFASSUNG where ID = %1").arg(line))
-                 .toString(),
-             QStringLiteral("Überlebt"));
+    QCOMPARE(
+        TestDatabase::Scalar(
+            path, QStringLiteral("select BEZEICHNUNG from AFA_ERFASSUNG where ID = %1").arg(line))
+            .toString(),
+        QStringLiteral("Überlebt"));
 }
 
 void TestProcess::shutdownCommits()
@@ -115,7 +120,8 @@ void TestProcess::shutdownCommits()
         dm.ReportStore()->Post(); // batch left open: the shutdown commit takes it
     }
     QCOMPARE(dm_Afa, nullptr);
-    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(), 1);
+    QCOMPARE(TestDatabase::Scalar(path, QStringLiteral("select count(*) from AFA_REPORT")).toInt(),
+             1);
 }
 
 void TestProcess::holderCreatedOnce()

@@ -23,9 +23,9 @@ public:
             Q_ASSERT(sender == nullptr);
             QString label = QStringLiteral("unverändert");
             e.RateLabel(true, label);
-            years.append({e.YearNo, e.Year, e.RowNo, e.RemainingMonths, e.PeriodStart,
-                          e.PeriodEnd, e.OpeningValue, e.YearAmount, e.ClosingValue,
-                          e.YearAdditions, e.Switched, e.Kind, label});
+            years.append({e.YearNo, e.Year, e.RowNo, e.RemainingMonths, e.PeriodStart, e.PeriodEnd,
+                          e.OpeningValue, e.YearAmount, e.ClosingValue, e.YearAdditions, e.Switched,
+                          e.Kind, label});
         };
     }
     TAfABerechnung &e;

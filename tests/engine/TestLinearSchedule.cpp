@@ -168,7 +168,8 @@ void TestLinearSchedule::lastYearClosesAtExactlyZero()
     for (int i = 0; i < 500; ++i) {
         const double cost = rng->bounded(1, 10000000) / 100.0 + rng->bounded(1.0);
         const int months = rng->bounded(12, 241);
-        const TDateTime start = D(2000 + rng->bounded(30), rng->bounded(1, 13), rng->bounded(1, 29));
+        const TDateTime start =
+            D(2000 + rng->bounded(30), rng->bounded(1, 13), rng->bounded(1, 29));
         const double residual = rng->bounded(3) == 0 ? 1.0 : 0.0;
         TAfABerechnung engine;
         ScheduleRecorder rec(engine);

@@ -1,9 +1,9 @@
+#include "TestMain.h"
 #include "TestDecliningSchedule.h"
 #include "TestEngineEdges.h"
 #include "TestGermanFormat.h"
 #include "TestKindsAndFilter.h"
 #include "TestLinearSchedule.h"
-#include "TestMain.h"
 #include "TestTextPreview.h"
 
 #include <QGuiApplication>

@@ -9,7 +9,8 @@
 #include <QTextDocument>
 #include <QtTest>
 
-namespace {
+namespace
+{
 // Character format at a position of the document's text (the character after it).
 QTextCharFormat FormatAt(QTextDocument &doc, int position)
 {
@@ -21,9 +22,9 @@ QTextCharFormat FormatAt(QTextDocument &doc, int position)
 
 void TestTextPreview::headerTemplate()
 {
-    const QString text = AssetHeaderText(QStringLiteral("Drucker"), QStringLiteral("Mo, 15.04.2024"),
-                                         QStringLiteral("12.000,00"), QStringLiteral("60"),
-                                         QString());
+    const QString text =
+        AssetHeaderText(QStringLiteral("Drucker"), QStringLiteral("Mo, 15.04.2024"),
+                        QStringLiteral("12.000,00"), QStringLiteral("60"), QString());
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 9);
     QVERIFY(!text.endsWith(u'\n'));
@@ -76,8 +77,7 @@ void TestTextPreview::flushColoursEachPiece()
     QCOMPARE(FormatAt(doc, 4).fontFamilies().toStringList().value(0),
              QStringLiteral("Courier New"));
     QCOMPARE(FormatAt(doc, 4).fontPointSize(), 10.0);
-    QCOMPARE(doc.firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-             Qt::AlignLeft);
+    QCOMPARE(doc.firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
 
 void TestTextPreview::widePieceShiftsTheRest()

@@ -2,13 +2,14 @@
 
 #include <QFile>
 #include <QTextBlock>
-#include <QTextDocument>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextList>
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 TRunAttrs RunAttrs(const QTextDocument &doc, const QTextCharFormat &f, const QString &text)
 {
@@ -23,7 +24,8 @@ TRunAttrs RunAttrs(const QTextDocument &doc, const QTextCharFormat &f, const QSt
         r.points = f.intProperty(QTextFormat::FontPixelSize) * 0.75;
     else
         r.points = base.pointSizeF();
-    r.bold = (f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : int(base.weight())) >= QFont::DemiBold;
+    r.bold = (f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : int(base.weight())) >=
+             QFont::DemiBold;
     r.italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : base.italic();
     r.underline = f.underlineStyle();
     r.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : base.strikeOut();
@@ -37,9 +39,9 @@ TRunAttrs RunAttrs(const QTextDocument &doc, const QTextCharFormat &f, const QSt
 
 bool SameAttrs(const TRunAttrs &a, const TRunAttrs &b)
 {
-    return a.family == b.family && std::abs(a.points - b.points) < 0.01 && a.bold == b.bold
-           && a.italic == b.italic && a.underline == b.underline && a.strike == b.strike
-           && a.vertical == b.vertical && a.fore == b.fore && a.back == b.back;
+    return a.family == b.family && std::abs(a.points - b.points) < 0.01 && a.bold == b.bold &&
+           a.italic == b.italic && a.underline == b.underline && a.strike == b.strike &&
+           a.vertical == b.vertical && a.fore == b.fore && a.back == b.back;
 }
 
 bool Near(double a, double b)
@@ -116,19 +118,35 @@ QString CompareDocuments(const QTextDocument &expected, const QTextDocument &act
             return where + QStringLiteral("text \"%1\"").arg(y.text);
         if (x.align != y.align)
             return where + QStringLiteral("alignment %1 instead of %2").arg(y.align).arg(x.align);
-        if (!Near(x.left, y.left) || !Near(x.right, y.right) || !Near(x.first, y.first)
-            || !Near(x.top, y.top) || !Near(x.bottom, y.bottom))
+        if (!Near(x.left, y.left) || !Near(x.right, y.right) || !Near(x.first, y.first) ||
+            !Near(x.top, y.top) || !Near(x.bottom, y.bottom))
             return where + QStringLiteral("margins %1/%2/%3/%4/%5 instead of %6/%7/%8/%9/%10")
-                               .arg(y.left).arg(y.right).arg(y.first).arg(y.top).arg(y.bottom)
-                               .arg(x.left).arg(x.right).arg(x.first).arg(x.top).arg(x.bottom);
-        if (x.listStyle != y.listStyle || x.listIndent != y.listIndent || x.listNumber != y.listNumber)
+                               .arg(y.left)
+                               .arg(y.right)
+                               .arg(y.first)
+                               .arg(y.top)
+                               .arg(y.bottom)
+                               .arg(x.left)
+                               .arg(x.right)
+                               .arg(x.first)
+                               .arg(x.top)
+                               .arg(x.bottom);
+        if (x.listStyle != y.listStyle || x.listIndent != y.listIndent ||
+            x.listNumber != y.listNumber)
             return where + QStringLiteral("list %1/%2/%3 instead of %4/%5/%6")
-                               .arg(y.listStyle).arg(y.listIndent).arg(y.listNumber)
-                               .arg(x.listStyle).arg(x.listIndent).arg(x.listNumber);
+                               .arg(y.listStyle)
+                               .arg(y.listIndent)
+                               .arg(y.listNumber)
+                               .arg(x.listStyle)
+                               .arg(x.listIndent)
+                               .arg(x.listNumber);
         if (x.text.isEmpty() && !Near(x.markPoints, y.markPoints))
-            return where + QStringLiteral("empty paragraph size %1 instead of %2").arg(y.markPoints).arg(x.markPoints);
+            return where + QStringLiteral("empty paragraph size %1 instead of %2")
+                               .arg(y.markPoints)
+                               .arg(x.markPoints);
         if (x.runs.size() != y.runs.size())
-            return where + QStringLiteral("%1 runs instead of %2").arg(y.runs.size()).arg(x.runs.size());
+            return where +
+                   QStringLiteral("%1 runs instead of %2").arg(y.runs.size()).arg(x.runs.size());
         for (qsizetype r = 0; r < x.runs.size(); ++r) {
             if (x.runs.at(r).text != y.runs.at(r).text || !SameAttrs(x.runs.at(r), y.runs.at(r)))
                 return where + QStringLiteral("run %1 is %2, expected %3")
@@ -152,7 +170,8 @@ QByteArray ReadTestFile(const QString &name)
     return file.readAll();
 }
 
-namespace {
+namespace
+{
 
 QTextCharFormat Chars(const QString &family, double points)
 {
@@ -224,7 +243,8 @@ void BuildSampleDocument(QTextDocument &doc)
     g.setFontStrikeOut(true);
     g.setForeground(QColor("#0000FF"));
     c.insertText("alles", g);
-    c.insertText(QString::fromUtf8("\tTab\u2028neue Zeile\u00a0fest Trenn\u00adstrich Ω → 😀 ﬁ\u2011"), f);
+    c.insertText(
+        QString::fromUtf8("\tTab\u2028neue Zeile\u00a0fest Trenn\u00adstrich Ω → 😀 ﬁ\u2011"), f);
 
     const auto listItem = [&](const QString &text, double left = 0) {
         QTextBlockFormat lf;
@@ -247,9 +267,10 @@ void BuildSampleDocument(QTextDocument &doc)
     numbers->add(c.block());
     listItem("Punkt 3");
     bullets->add(c.block());
-    const QTextListFormat::Style styles[] = {QTextListFormat::ListCircle, QTextListFormat::ListSquare,
-                                             QTextListFormat::ListLowerAlpha, QTextListFormat::ListUpperAlpha,
-                                             QTextListFormat::ListLowerRoman, QTextListFormat::ListUpperRoman};
+    const QTextListFormat::Style styles[] = {
+        QTextListFormat::ListCircle,     QTextListFormat::ListSquare,
+        QTextListFormat::ListLowerAlpha, QTextListFormat::ListUpperAlpha,
+        QTextListFormat::ListLowerRoman, QTextListFormat::ListUpperRoman};
     for (const QTextListFormat::Style style : styles) {
         lf.setStyle(style);
         lf.setIndent(1);
@@ -262,8 +283,8 @@ void BuildSampleDocument(QTextDocument &doc)
     c.insertText("Standard ohne Format");
     bf = QTextBlockFormat();
     bf.setAlignment(Qt::AlignLeft);
-    bf.setLeftMargin(13.333333);                            // 10 points, as the editor's indent button
+    bf.setLeftMargin(13.333333); // 10 points, as the editor's indent button
     c.insertBlock(bf, QTextCharFormat());
     c.insertText("links 10 pt");
-    c.insertBlock(QTextBlockFormat(), QTextCharFormat());   // empty last paragraph
+    c.insertBlock(QTextBlockFormat(), QTextCharFormat()); // empty last paragraph
 }

@@ -8,30 +8,28 @@
 
 class QTextDocument;
 
-struct TRunAttrs
-{
+struct TRunAttrs {
     QString text;
     QString family;
     double points = 0;
     bool bold = false;
     bool italic = false;
-    int underline = 0;      // QTextCharFormat::UnderlineStyle
+    int underline = 0; // QTextCharFormat::UnderlineStyle
     bool strike = false;
-    int vertical = 0;       // QTextCharFormat::VerticalAlignment
-    QColor fore;            // invalid: automatic
-    QColor back;            // invalid: none
+    int vertical = 0; // QTextCharFormat::VerticalAlignment
+    QColor fore;      // invalid: automatic
+    QColor back;      // invalid: none
 };
 
-struct TBlockAttrs
-{
+struct TBlockAttrs {
     QString text;
     int align = Qt::AlignLeft;
     double left = 0, right = 0, first = 0, top = 0, bottom = 0;
-    int listStyle = 0;      // QTextListFormat::Style, 0: no list
+    int listStyle = 0; // QTextListFormat::Style, 0: no list
     int listIndent = 0;
-    int listNumber = -1;    // QTextList index of the list among the document's lists
-    double markPoints = 0;  // font size of an empty paragraph
-    QList<TRunAttrs> runs;  // adjacent runs of equal attributes merged
+    int listNumber = -1;   // QTextList index of the list among the document's lists
+    double markPoints = 0; // font size of an empty paragraph
+    QList<TRunAttrs> runs; // adjacent runs of equal attributes merged
 };
 
 QList<TBlockAttrs> DocumentAttrs(const QTextDocument &doc);

@@ -10,33 +10,31 @@
 #include <QTextDocument>
 #include <QXmlStreamReader>
 
-#include <cmath>
 #include <QtTest>
+#include <cmath>
 
-namespace {
+namespace
+{
 
 using TProps = QHash<QString, QString>;
 
-struct TOdfSpan
-{
+struct TOdfSpan {
     QString text;
-    TProps props;   // paragraph style's text properties overlaid with the span's
+    TProps props; // paragraph style's text properties overlaid with the span's
 };
 
-struct TOdfParagraph
-{
+struct TOdfParagraph {
     QString text;
-    TProps props;   // paragraph properties
+    TProps props; // paragraph properties
     QString listStyle;
     int listLevel = 0;
     TProps textProps; // of the paragraph style
     QList<TOdfSpan> spans;
 };
 
-struct TOdfListLevel
-{
-    QString bullet;     // bullet character, empty for a number
-    QString numFormat;  // "1", "a", "A", "i", "I"
+struct TOdfListLevel {
+    QString bullet;    // bullet character, empty for a number
+    QString numFormat; // "1", "a", "A", "i", "I"
     QString marginLeft;
     QString textIndent;
 };
@@ -98,7 +96,8 @@ void TFlatOdf::ReadStyle(QXmlStreamReader &xml)
 {
     const QString style = xml.attributes().value("style:name").toString();
     TProps para;
-    para.insert("style:list-style-name", xml.attributes().value("style:list-style-name").toString());
+    para.insert("style:list-style-name",
+                xml.attributes().value("style:list-style-name").toString());
     while (xml.readNextStartElement()) {
         if (xml.qualifiedName() == QLatin1String("style:paragraph-properties"))
             para.insert(Attributes(xml));
@@ -161,7 +160,8 @@ void TFlatOdf::ReadParagraph(QXmlStreamReader &xml, const QString &listStyle, in
             ++depth;
             TProps props = stack.last();
             if (name == "text:span")
-                props.insert(m_textProps.value(xml.attributes().value("text:style-name").toString()));
+                props.insert(
+                    m_textProps.value(xml.attributes().value("text:style-name").toString()));
             stack.append(props);
             if (name == "text:tab")
                 append("\t");
@@ -182,7 +182,8 @@ void TFlatOdf::ReadParagraph(QXmlStreamReader &xml, const QString &listStyle, in
 // An ODF length in points.
 double Points(const QString &length)
 {
-    static const QList<QPair<QString, double>> units = {{"in", 72.0}, {"cm", 72 / 2.54}, {"mm", 72 / 25.4}, {"pt", 1.0}};
+    static const QList<QPair<QString, double>> units = {
+        {"in", 72.0}, {"cm", 72 / 2.54}, {"mm", 72 / 25.4}, {"pt", 1.0}};
     for (const auto &[unit, factor] : units)
         if (length.endsWith(unit))
             return length.chopped(unit.size()).toDouble() * factor;
@@ -200,7 +201,7 @@ TProps SpanProps(const QList<TOdfParagraph> &paragraphs, const QString &text)
     return TProps();
 }
 
-#define COMPARE_POINTS(actual, expected)                                                            \
+#define COMPARE_POINTS(actual, expected)                                                           \
     QVERIFY2(std::abs((actual) - (expected)) < 0.05,                                               \
              qPrintable(QStringLiteral("%1 pt instead of %2 pt").arg(actual).arg(expected)))
 
@@ -228,8 +229,9 @@ void TestRtfLibreOffice::initTestCase()
     env.insert("HOME", m_dir.path());
     office.setProcessEnvironment(env);
     office.setWorkingDirectory(m_dir.path());
-    office.start(m_office, {"-env:UserInstallation=file://" + m_dir.path() + "/profile", "--headless",
-                            "--norestore", "--convert-to", "fodt", "--outdir", m_dir.path(), rtf.fileName()});
+    office.start(m_office,
+                 {"-env:UserInstallation=file://" + m_dir.path() + "/profile", "--headless",
+                  "--norestore", "--convert-to", "fodt", "--outdir", m_dir.path(), rtf.fileName()});
     QVERIFY(office.waitForFinished(180000));
     QFile fodt(m_dir.filePath("ours.fodt"));
     QVERIFY2(fodt.open(QIODevice::ReadOnly), office.readAllStandardError().constData());
@@ -247,7 +249,9 @@ void TestRtfLibreOffice::characterFormats()
     const TProps placeholder = SpanProps(odf.paragraphs, "[%Zeitraum%]");
     QCOMPARE(placeholder.value("fo:font-style"), QString("italic"));
 
-    const TProps company = SpanProps(odf.paragraphs, QString::fromUtf8("Müller & Söhne – 100 € {Klammern} \\ Backslash; „Zitat“"));
+    const TProps company =
+        SpanProps(odf.paragraphs,
+                  QString::fromUtf8("Müller & Söhne – 100 € {Klammern} \\ Backslash; „Zitat“"));
     QCOMPARE(company.value("style:font-name"), QString("Times New Roman"));
     COMPARE_POINTS(Points(company.value("fo:font-size")), 10.5);
     QCOMPARE(company.value("fo:font-style"), QString("italic"));
@@ -262,9 +266,12 @@ void TestRtfLibreOffice::characterFormats()
     const TProps red = SpanProps(odf.paragraphs, "rot auf gelb ");
     QCOMPARE(red.value("fo:color"), QString("#ff0000"));
     QCOMPARE(red.value("fo:background-color"), QString("#ffff00"));
-    QCOMPARE(SpanProps(odf.paragraphs, "punktiert ").value("style:text-underline-style"), QString("dotted"));
-    QCOMPARE(SpanProps(odf.paragraphs, "Welle ").value("style:text-underline-style"), QString("wave"));
-    QCOMPARE(SpanProps(odf.paragraphs, "Striche ").value("style:text-underline-style"), QString("dash"));
+    QCOMPARE(SpanProps(odf.paragraphs, "punktiert ").value("style:text-underline-style"),
+             QString("dotted"));
+    QCOMPARE(SpanProps(odf.paragraphs, "Welle ").value("style:text-underline-style"),
+             QString("wave"));
+    QCOMPARE(SpanProps(odf.paragraphs, "Striche ").value("style:text-underline-style"),
+             QString("dash"));
     const TProps all = SpanProps(odf.paragraphs, "alles");
     QCOMPARE(all.value("fo:font-weight"), QString("bold"));
     QCOMPARE(all.value("fo:font-style"), QString("italic"));
@@ -284,7 +291,8 @@ void TestRtfLibreOffice::paragraphFormats()
     QCOMPARE(p.at(1).props.value("fo:text-align"), QString("end"));
     COMPARE_POINTS(Points(p.at(1).props.value("fo:margin-right")), 15.0);
     QCOMPARE(p.at(2).props.value("fo:text-align"), QString("justify"));
-    QVERIFY(p.at(2).text.contains(QString::fromUtf8("\tTab\nneue Zeile\u00a0fest Trenn\u00adstrich Ω → 😀 ﬁ\u2011")));
+    QVERIFY(p.at(2).text.contains(
+        QString::fromUtf8("\tTab\nneue Zeile\u00a0fest Trenn\u00adstrich Ω → 😀 ﬁ\u2011")));
     // 40, 30, 20, 10 and 5 pixels are 30, 22.5, 15, 7.5 and 3.75 points
     COMPARE_POINTS(Points(p.at(2).props.value("fo:margin-left")), 30.0);
     COMPARE_POINTS(Points(p.at(2).props.value("fo:margin-right")), 22.5);
@@ -331,5 +339,6 @@ void TestRtfLibreOffice::bulletsAndNumbering()
     QCOMPARE(level(p.at(12)).numFormat, QString("i"));
     QCOMPARE(level(p.at(13)).numFormat, QString("I"));
     QVERIFY(p.at(14).listStyle.isEmpty());
-    COMPARE_POINTS(Points(p.at(14).textProps.value("fo:font-size")), 20.0); // the empty paragraph's height
+    COMPARE_POINTS(Points(p.at(14).textProps.value("fo:font-size")),
+                   20.0); // the empty paragraph's height
 }

@@ -11,7 +11,8 @@
 #include <QTextDocument>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // Reads data; on success our own output of the result must read back to the same text.
 bool ReadAndRewrite(const QByteArray &data, QString *problem)
@@ -44,18 +45,21 @@ void TestRtfRobustness::nestingLimit()
     const int limit = TRtfReader::MaxGroupDepth;
     const QByteArray deep = "{\\rtf1" + QByteArray(limit, '{') + "x" + QByteArray(limit + 1, '}');
     QVERIFY(!LoadRtfBytes(&doc, deep, &error));
-    QCOMPARE(error, QString::fromUtf8("Der RTF-Text ist zu tief verschachtelt (mehr als 200 Gruppenebenen)."));
+    QCOMPARE(error, QString::fromUtf8(
+                        "Der RTF-Text ist zu tief verschachtelt (mehr als 200 Gruppenebenen)."));
     QCOMPARE(doc.toPlainText(), QString::fromUtf8("unverändert"));
     // as a string too
     QVERIFY(!LoadRtfText(&doc, QString::fromLatin1(deep), &error));
     QCOMPARE(doc.toPlainText(), QString::fromUtf8("unverändert"));
 
-    const QByteArray allowed = "{\\rtf1" + QByteArray(limit - 1, '{') + "x" + QByteArray(limit, '}');
+    const QByteArray allowed =
+        "{\\rtf1" + QByteArray(limit - 1, '{') + "x" + QByteArray(limit, '}');
     QVERIFY2(LoadRtfBytes(&doc, allowed, &error), qPrintable(error));
     QCOMPARE(doc.toPlainText(), QString("x"));
 
     // braces inside \bin data and escaped braces do not count
-    const QByteArray bin = "{\\rtf1{\\bin500 " + QByteArray(500, '{') + "}\\{" + QByteArray(500, '{').replace("{", "\\{") + "}";
+    const QByteArray bin = "{\\rtf1{\\bin500 " + QByteArray(500, '{') + "}\\{" +
+                           QByteArray(500, '{').replace("{", "\\{") + "}";
     QVERIFY2(LoadRtfBytes(&doc, bin, &error), qPrintable(error));
     QCOMPARE(doc.toPlainText(), QString(501, u'{'));
 }
@@ -81,12 +85,15 @@ void TestRtfRobustness::sizeLimits()
     for (qsizetype i = 0; i <= TRtfReader::MaxRuns / 2; ++i)
         runs.append("a\\b b\\b0 ");
     QVERIFY(!LoadRtfBytes(&doc, runs, &error));
-    QCOMPARE(error, QString::fromUtf8("Der RTF-Text hat zu viele Formatwechsel (mehr als 1000000)."));
+    QCOMPARE(error,
+             QString::fromUtf8("Der RTF-Text hat zu viele Formatwechsel (mehr als 1000000)."));
     QByteArray formats = "{\\rtf1 ";
     for (qsizetype i = 0; i <= TRtfReader::MaxCharFormats; ++i)
-        formats.append("\\cf" + QByteArray::number(i % 4000) + "\\fs" + QByteArray::number(2 + i / 4000) + " a");
+        formats.append("\\cf" + QByteArray::number(i % 4000) + "\\fs" +
+                       QByteArray::number(2 + i / 4000) + " a");
     QVERIFY(!LoadRtfBytes(&doc, formats, &error));
-    QCOMPARE(error, QString::fromUtf8("Der RTF-Text hat zu viele verschiedene Zeichenformate (mehr als 65536)."));
+    QCOMPARE(error, QString::fromUtf8(
+                        "Der RTF-Text hat zu viele verschiedene Zeichenformate (mehr als 65536)."));
     QCOMPARE(doc.toPlainText(), QString("alt"));
 }
 
@@ -94,12 +101,13 @@ void TestRtfRobustness::extremeParameters()
 {
     QTextDocument doc;
     QString error;
-    QVERIFY(LoadRtfBytes(&doc,
-                         "{\\rtf1\\fs99999999999999999999 a\\fs-5 b\\fs0 c\\fs1 d"
-                         "\\li-99999999999\\ri99999999\\fi-2147483648\\sb-7\\sa99999999\\ls-3\\ilvl99"
-                         "\\cf-1\\cb2147483647\\uc-4\\u99999999 e\\u-99999 f\\uc2\\u65 ghi"
-                         "\\'\\'4\\'zz\\abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz j\\bin-5 k\\bin",
-                         &error));
+    QVERIFY(LoadRtfBytes(
+        &doc,
+        "{\\rtf1\\fs99999999999999999999 a\\fs-5 b\\fs0 c\\fs1 d"
+        "\\li-99999999999\\ri99999999\\fi-2147483648\\sb-7\\sa99999999\\ls-3\\ilvl99"
+        "\\cf-1\\cb2147483647\\uc-4\\u99999999 e\\u-99999 f\\uc2\\u65 ghi"
+        "\\'\\'4\\'zz\\abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz j\\bin-5 k\\bin",
+        &error));
     const QList<TBlockAttrs> blocks = DocumentAttrs(doc);
     QCOMPARE(blocks.size(), 1);
     QCOMPARE(blocks.at(0).text, QString("abcdefAizzjk"));
@@ -162,13 +170,51 @@ void TestRtfRobustness::randomMutations()
     QTextDocument sample;
     BuildSampleDocument(sample);
     seeds << SaveRtfBytes(&sample);
-    seeds << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb x}}\\ls1\\ilvl3 a{\\upr{b}{\\*\\ud{c}}}\\u-10179?\\par}");
+    seeds << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb x}}\\ls1\\ilvl3 "
+                        "a{\\upr{b}{\\*\\ud{c}}}\\u-10179?\\par}");
     static const char *const tokens[] = {
-        "{", "}", "\\", "\\par ", "\\pard", "\\plain", "\\b", "\\u-10179?", "\\u65533 ", "\\uc2", "\\'",
-        "\\'8", "\\bin4 ", "\\bin", "\\*", "{\\*\\listtable", "{\\list", "{\\listlevel", "\\listid1",
-        "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}", "\\ls1", "\\ilvl8", "{\\*\\pn\\pnlvlblt",
-        "{\\fonttbl", "{\\f0 X;}", "{\\colortbl;", "\\red255", ";", "\\cf1", "\\highlight2", "\\fs-1",
-        "\\li-99999", "\\fi", "{\\upr", "{\\*\\ud", "\\line", "\\tab", "\\~", "\\-", "\xff", "\x80", "\0",
+        "{",
+        "}",
+        "\\",
+        "\\par ",
+        "\\pard",
+        "\\plain",
+        "\\b",
+        "\\u-10179?",
+        "\\u65533 ",
+        "\\uc2",
+        "\\'",
+        "\\'8",
+        "\\bin4 ",
+        "\\bin",
+        "\\*",
+        "{\\*\\listtable",
+        "{\\list",
+        "{\\listlevel",
+        "\\listid1",
+        "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}",
+        "\\ls1",
+        "\\ilvl8",
+        "{\\*\\pn\\pnlvlblt",
+        "{\\fonttbl",
+        "{\\f0 X;}",
+        "{\\colortbl;",
+        "\\red255",
+        ";",
+        "\\cf1",
+        "\\highlight2",
+        "\\fs-1",
+        "\\li-99999",
+        "\\fi",
+        "{\\upr",
+        "{\\*\\ud",
+        "\\line",
+        "\\tab",
+        "\\~",
+        "\\-",
+        "\xff",
+        "\x80",
+        "\0",
     };
     QRandomGenerator random(4711);
     QElapsedTimer timer;

@@ -9,7 +9,8 @@
 #include <QTextDocument>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QByteArray RoundTrip(const QTextDocument &source, QTextDocument &target)
 {
@@ -83,7 +84,8 @@ void TestRtfRoundTrip::umlautsAndEuro()
     source.setPlainText(QString::fromUtf8("Ää Öö Üü ß € „“ – … ‰ Ÿ"));
     const QByteArray rtf = SaveRtfBytes(&source);
     // code page 1252: € is 0x80, the umlauts their Latin-1 values
-    QVERIFY(rtf.contains("\\'c4\\'e4 \\'d6\\'f6 \\'dc\\'fc \\'df \\'80 \\'84\\'93 \\'96 \\'85 \\'89 \\'9f"));
+    QVERIFY(rtf.contains(
+        "\\'c4\\'e4 \\'d6\\'f6 \\'dc\\'fc \\'df \\'80 \\'84\\'93 \\'96 \\'85 \\'89 \\'9f"));
     QTextDocument target;
     RoundTrip(source, target);
     QCOMPARE(target.toPlainText(), source.toPlainText());
@@ -130,7 +132,8 @@ void TestRtfRoundTrip::documentFromHtml()
     // formats as the HTML importer or a paste make them: pixel sizes, weights, block indents
     QTextDocument source;
     source.setHtml(QString::fromUtf8(
-        "<p style='margin-left:20px'><span style='font-family:Georgia; font-size:16px; font-weight:600'>"
+        "<p style='margin-left:20px'><span style='font-family:Georgia; font-size:16px; "
+        "font-weight:600'>"
         "halbfett</span> <span style='color:#336699; background-color:#eeeeee'>farbig</span></p>"
         "<p style='-qt-block-indent:2'>eingerückt</p><ol><li>eins</li><li>zwei</li></ol>"
         "<p align=center><b><i><u><s>alles</s></u></i></b></p>"));

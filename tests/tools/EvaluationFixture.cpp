@@ -25,10 +25,10 @@ void EvaluationFixture::AddAccount(int id, const QString &nr, const QString &nam
 
 void EvaluationFixture::AddAsset(const AssetSpec &a)
 {
-    const QString kind = a.kind.isEmpty()
-                             ? QStringLiteral("NULL")
-                             : QStringLiteral("(SELECT ID FROM AFA_ARTEN WHERE KUERZEL = '%1')")
-                                   .arg(a.kind);
+    const QString kind =
+        a.kind.isEmpty()
+            ? QStringLiteral("NULL")
+            : QStringLiteral("(SELECT ID FROM AFA_ARTEN WHERE KUERZEL = '%1')").arg(a.kind);
     const QString abschr = a.abschrDatum.isValid()
                                ? QStringLiteral("'%1'").arg(a.abschrDatum.toString(Qt::ISODate))
                                : QStringLiteral("NULL");
@@ -49,8 +49,9 @@ void EvaluationFixture::AddAsset(const AssetSpec &a)
 
 void EvaluationFixture::AddMovement(int id, int assetId, const QDate &date, double addition)
 {
-    Sql(QStringLiteral("INSERT INTO AFA_ZUABGANG (ID, BEZEICHNUNG, DATUM, ZUGANG, AFA_ERFASSUNG_ID, "
-                       "AKTIV) VALUES (%1, 'Zugang', '%2', %3, %4, 1)")
+    Sql(QStringLiteral(
+            "INSERT INTO AFA_ZUABGANG (ID, BEZEICHNUNG, DATUM, ZUGANG, AFA_ERFASSUNG_ID, "
+            "AKTIV) VALUES (%1, 'Zugang', '%2', %3, %4, 1)")
             .arg(id)
             .arg(date.toString(Qt::ISODate))
             .arg(addition, 0, 'g', 17)
@@ -68,8 +69,9 @@ void EvaluationFixture::Open()
     for (const char *table : {"ERFASSUNG", "KONTEN", "ZUABGANG"})
         Sql(QStringLiteral("SET GENERATOR GEN_AFA_%1_ID TO %2")
                 .arg(QLatin1String(table))
-                .arg(TestDatabase::Scalar(path, QStringLiteral("SELECT COALESCE(MAX(ID), 0) FROM AFA_%1")
-                                                    .arg(QLatin1String(table)))
+                .arg(TestDatabase::Scalar(path,
+                                          QStringLiteral("SELECT COALESCE(MAX(ID), 0) FROM AFA_%1")
+                                              .arg(QLatin1String(table)))
                          .toInt()));
     dm = std::make_unique<Tdm_Afa>(nullptr, path);
     dm->qry_Afa_Erfassung->Open();

@@ -6,7 +6,8 @@
 #include <QTextCursor>
 #include <QtTest>
 
-namespace {
+namespace
+{
 AssetSpec Example(int id = 1)
 {
     return {id, QStringLiteral("Drucker"), QDate(2024, 4, 15)};
@@ -113,15 +114,16 @@ void TestPreviewRun::headlinePlaceholder()
     EvaluationFixture f;
     f.AddAsset(Example());
     f.Open();
-    f.SetHeadline(QStringLiteral("RPT"),
-                  QStringLiteral("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 "
-                                 "AfA [%Zeitraum%]\\par {\\b [%Zeit}raum%] und [%Zeitraum%]\\par}"));
+    f.SetHeadline(
+        QStringLiteral("RPT"),
+        QStringLiteral("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 "
+                       "AfA [%Zeitraum%]\\par {\\b [%Zeit}raum%] und [%Zeitraum%]\\par}"));
     f.settings.FiscalYearText = QStringLiteral("2026");
     f.report->Headline.clear();
     f.Evaluate(TargetPrint);
     QVERIFY(f.report->Headline.contains(QStringLiteral("AfA vom 01.01.2026 bis 31.12.2026\\par")));
     QVERIFY(f.report->Headline.contains(QStringLiteral("{\\b [%Zeit}raum%] und vom 01.01.2026 bis "
-                                                      "31.12.2026\\par}")));
+                                                       "31.12.2026\\par}")));
 
     f.Evaluate(TargetText);
     const QStringList lines = f.PreviewText().split(u'\n');

@@ -5,7 +5,8 @@
 
 #include <array>
 
-namespace RtfCodePage {
+namespace RtfCodePage
+{
 
 // The character of one byte; bytes without a character in the code page keep their
 // Latin-1 meaning.

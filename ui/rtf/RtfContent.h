@@ -26,11 +26,10 @@ enum TRtfNumberForm : int {
     RtfNfcNone = 255,
 };
 
-struct TRtfCharProps
-{
-    int font = -1;          // font number; -1: the default font (\deff)
+struct TRtfCharProps {
+    int font = -1; // font number; -1: the default font (\deff)
     int halfPoints = 24;
-    int fore = 0;           // colour table index; 0: automatic
+    int fore = 0; // colour table index; 0: automatic
     int back = 0;
     bool bold = false;
     bool italic = false;
@@ -45,67 +44,61 @@ struct TRtfCharProps
 inline size_t qHash(const TRtfCharProps &p, size_t seed = 0)
 {
     return qHashMulti(seed, p.font, p.halfPoints, p.fore, p.back,
-                      (p.bold ? 1 : 0) | (p.italic ? 2 : 0) | (p.strike ? 4 : 0) | (p.hidden ? 8 : 0),
+                      (p.bold ? 1 : 0) | (p.italic ? 2 : 0) | (p.strike ? 4 : 0) |
+                          (p.hidden ? 8 : 0),
                       int(p.underline), int(p.vertical));
 }
 
-struct TRtfParaProps
-{
+struct TRtfParaProps {
     TRtfAlign align = TRtfAlign::Left;
     int leftIndent = 0;
     int rightIndent = 0;
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
-    int listOverride = 0;   // \ls; 0: none
-    int listLevel = 0;      // \ilvl
-    int pnForm = -1;        // old-style \pn numbering form; -1: none
+    int listOverride = 0; // \ls; 0: none
+    int listLevel = 0;    // \ilvl
+    int pnForm = -1;      // old-style \pn numbering form; -1: none
     int pnLevel = 0;
 
     bool IsListItem() const { return listOverride > 0 || pnForm >= 0; }
     bool operator==(const TRtfParaProps &) const = default;
 };
 
-struct TRtfFont
-{
+struct TRtfFont {
     QString name;
     TRtfFontFamily family = TRtfFontFamily::Nil;
-    int codePage = 0;       // from \fcharset; 0: the document's code page
+    int codePage = 0; // from \fcharset; 0: the document's code page
 };
 
-struct TRtfListLevel
-{
+struct TRtfListLevel {
     int numberForm = RtfNfcBullet;
-    QString levelText;      // \leveltext without its length character
+    QString levelText; // \leveltext without its length character
 };
 
-struct TRtfListDef
-{
+struct TRtfListDef {
     QList<TRtfListLevel> levels;
 };
 
-struct TRtfRun
-{
-    int props = 0;          // index into charProps
-    qsizetype start = 0;    // into text
+struct TRtfRun {
+    int props = 0;       // index into charProps
+    qsizetype start = 0; // into text
     qsizetype length = 0;
 };
 
-struct TRtfParagraph
-{
+struct TRtfParagraph {
     TRtfParaProps para;
-    int markProps = 0;      // character properties of the paragraph mark
+    int markProps = 0; // character properties of the paragraph mark
     qsizetype firstRun = 0;
     qsizetype runCount = 0;
 };
 
-struct TRtfContent
-{
+struct TRtfContent {
     int defaultFont = 0;
     QHash<int, TRtfFont> fonts;
-    QList<QColor> colours;          // index 0 is the automatic colour when the table starts with ";"
-    QHash<int, TRtfListDef> lists;  // by \listid
-    QHash<int, int> listOverrides;  // \ls -> \listid
+    QList<QColor> colours;         // index 0 is the automatic colour when the table starts with ";"
+    QHash<int, TRtfListDef> lists; // by \listid
+    QHash<int, int> listOverrides; // \ls -> \listid
     QList<TRtfCharProps> charProps;
     QString text;
     std::vector<TRtfRun> runs;

@@ -8,17 +8,24 @@
 #include <map>
 #include <utility>
 
-namespace {
+namespace
+{
 
 QFont::StyleHint HintOf(TRtfFontFamily family)
 {
     switch (family) {
-    case TRtfFontFamily::Roman: return QFont::Serif;
-    case TRtfFontFamily::Swiss: return QFont::SansSerif;
-    case TRtfFontFamily::Modern: return QFont::TypeWriter;
-    case TRtfFontFamily::Script: return QFont::Cursive;
-    case TRtfFontFamily::Decor: return QFont::Decorative;
-    default: return QFont::AnyStyle;
+    case TRtfFontFamily::Roman:
+        return QFont::Serif;
+    case TRtfFontFamily::Swiss:
+        return QFont::SansSerif;
+    case TRtfFontFamily::Modern:
+        return QFont::TypeWriter;
+    case TRtfFontFamily::Script:
+        return QFont::Cursive;
+    case TRtfFontFamily::Decor:
+        return QFont::Decorative;
+    default:
+        return QFont::AnyStyle;
     }
 }
 
@@ -40,13 +47,27 @@ QTextCharFormat CharFormat(const TRtfContent &content, const TRtfCharProps &p)
     f.setFontWeight(p.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(p.italic);
     switch (p.underline) {
-    case TRtfUnderline::None: f.setUnderlineStyle(QTextCharFormat::NoUnderline); break;
-    case TRtfUnderline::Single: f.setUnderlineStyle(QTextCharFormat::SingleUnderline); break;
-    case TRtfUnderline::Dotted: f.setUnderlineStyle(QTextCharFormat::DotLine); break;
-    case TRtfUnderline::Dash: f.setUnderlineStyle(QTextCharFormat::DashUnderline); break;
-    case TRtfUnderline::DashDot: f.setUnderlineStyle(QTextCharFormat::DashDotLine); break;
-    case TRtfUnderline::DashDotDot: f.setUnderlineStyle(QTextCharFormat::DashDotDotLine); break;
-    case TRtfUnderline::Wave: f.setUnderlineStyle(QTextCharFormat::WaveUnderline); break;
+    case TRtfUnderline::None:
+        f.setUnderlineStyle(QTextCharFormat::NoUnderline);
+        break;
+    case TRtfUnderline::Single:
+        f.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+        break;
+    case TRtfUnderline::Dotted:
+        f.setUnderlineStyle(QTextCharFormat::DotLine);
+        break;
+    case TRtfUnderline::Dash:
+        f.setUnderlineStyle(QTextCharFormat::DashUnderline);
+        break;
+    case TRtfUnderline::DashDot:
+        f.setUnderlineStyle(QTextCharFormat::DashDotLine);
+        break;
+    case TRtfUnderline::DashDotDot:
+        f.setUnderlineStyle(QTextCharFormat::DashDotDotLine);
+        break;
+    case TRtfUnderline::Wave:
+        f.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        break;
     }
     f.setFontStrikeOut(p.strike);
     if (p.vertical == TRtfVertical::Super)
@@ -67,12 +88,18 @@ QTextCharFormat CharFormat(const TRtfContent &content, const TRtfCharProps &p)
 QTextListFormat::Style ListStyle(int numberForm, const QString &levelText)
 {
     switch (numberForm) {
-    case RtfNfcDecimal: return QTextListFormat::ListDecimal;
-    case RtfNfcUpperRoman: return QTextListFormat::ListUpperRoman;
-    case RtfNfcLowerRoman: return QTextListFormat::ListLowerRoman;
-    case RtfNfcUpperLetter: return QTextListFormat::ListUpperAlpha;
-    case RtfNfcLowerLetter: return QTextListFormat::ListLowerAlpha;
-    default: break;
+    case RtfNfcDecimal:
+        return QTextListFormat::ListDecimal;
+    case RtfNfcUpperRoman:
+        return QTextListFormat::ListUpperRoman;
+    case RtfNfcLowerRoman:
+        return QTextListFormat::ListLowerRoman;
+    case RtfNfcUpperLetter:
+        return QTextListFormat::ListUpperAlpha;
+    case RtfNfcLowerLetter:
+        return QTextListFormat::ListLowerAlpha;
+    default:
+        break;
     }
     // \leveltext: a length character, then the text
     const QChar bullet = levelText.size() >= 2 ? levelText.at(1) : QChar();
@@ -88,11 +115,13 @@ QTextListFormat::Style ParagraphListStyle(const TRtfContent &content, const TRtf
 {
     if (para.listOverride > 0) {
         const auto over = content.listOverrides.constFind(para.listOverride);
-        const auto def = over == content.listOverrides.cend() ? content.lists.cend()
-                                                              : content.lists.constFind(over.value());
+        const auto def = over == content.listOverrides.cend()
+                             ? content.lists.cend()
+                             : content.lists.constFind(over.value());
         if (def == content.lists.cend() || def->levels.isEmpty())
             return QTextListFormat::ListDisc;
-        const TRtfListLevel &level = def->levels.at(qMin<qsizetype>(para.listLevel, def->levels.size() - 1));
+        const TRtfListLevel &level =
+            def->levels.at(qMin<qsizetype>(para.listLevel, def->levels.size() - 1));
         if (level.numberForm == RtfNfcNone)
             return QTextListFormat::ListStyleUndefined;
         return ListStyle(level.numberForm, level.levelText);
@@ -106,10 +135,18 @@ QTextBlockFormat BlockFormat(const TRtfParaProps &para, int listIndent, double i
 {
     QTextBlockFormat f;
     switch (para.align) {
-    case TRtfAlign::Left: f.setAlignment(Qt::AlignLeft); break;
-    case TRtfAlign::Center: f.setAlignment(Qt::AlignHCenter); break;
-    case TRtfAlign::Right: f.setAlignment(Qt::AlignRight); break;
-    case TRtfAlign::Justify: f.setAlignment(Qt::AlignJustify); break;
+    case TRtfAlign::Left:
+        f.setAlignment(Qt::AlignLeft);
+        break;
+    case TRtfAlign::Center:
+        f.setAlignment(Qt::AlignHCenter);
+        break;
+    case TRtfAlign::Right:
+        f.setAlignment(Qt::AlignRight);
+        break;
+    case TRtfAlign::Justify:
+        f.setAlignment(Qt::AlignJustify);
+        break;
     }
     const double px = TRtfDocumentBuilder::PixelsPerTwip;
     double left = para.leftIndent * px;
@@ -158,8 +195,9 @@ void TRtfDocumentBuilder::Build(const TRtfContent &content, QTextDocument *doc)
         const int level = para.listOverride > 0 ? para.listLevel : para.pnLevel;
         const QTextBlockFormat blockFormat = BlockFormat(para, listed ? level + 1 : 0, indentWidth);
         // the block's own character format is what typing at its start takes on
-        const int markProps = paragraph.runCount > 0 ? content.runs[size_t(paragraph.firstRun)].props
-                                                     : paragraph.markProps;
+        const int markProps = paragraph.runCount > 0
+                                  ? content.runs[size_t(paragraph.firstRun)].props
+                                  : paragraph.markProps;
         const QTextCharFormat &mark = formats.at(markProps);
         if (first) {
             cursor.setBlockFormat(blockFormat);
@@ -169,7 +207,8 @@ void TRtfDocumentBuilder::Build(const TRtfContent &content, QTextDocument *doc)
             cursor.insertBlock(blockFormat, mark);
         }
         if (listed) {
-            const std::pair<int, int> key(para.listOverride > 0 ? para.listOverride : -1 - para.pnForm, level);
+            const std::pair<int, int> key(
+                para.listOverride > 0 ? para.listOverride : -1 - para.pnForm, level);
             auto it = lists.find(key);
             if (it != lists.end() && it->second->format().style() == style) {
                 it->second->add(cursor.block());
@@ -182,8 +221,9 @@ void TRtfDocumentBuilder::Build(const TRtfContent &content, QTextDocument *doc)
         }
         for (qsizetype r = 0; r < paragraph.runCount; ++r) {
             const TRtfRun &run = content.runs[size_t(paragraph.firstRun + r)];
-            cursor.insertText(QString::fromRawData(content.text.constData() + run.start, run.length),
-                              formats.at(run.props));
+            cursor.insertText(
+                QString::fromRawData(content.text.constData() + run.start, run.length),
+                formats.at(run.props));
         }
     }
     cursor.endEditBlock();

@@ -5,15 +5,16 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr int MaxFonts = 4096;
 constexpr int MaxColours = 4096;
 constexpr int MaxLists = 1024;
 constexpr int MaxListLevels = 9;
 constexpr qsizetype MaxNameLength = 256;
-constexpr int MaxTwips = 31680;         // 22 inches
-constexpr int MaxHalfPoints = 3276;     // 1638 points
+constexpr int MaxTwips = 31680;     // 22 inches
+constexpr int MaxHalfPoints = 3276; // 1638 points
 
 int Clamp(int value, int low, int high)
 {
@@ -333,8 +334,8 @@ void TRtfParser::BodyWord(TRtfKeyword kw, bool hasParam, int param)
     case TRtfKeyword::UlDashDotDot:
     case TRtfKeyword::UlWave: {
         static constexpr TRtfUnderline styles[] = {TRtfUnderline::Dotted, TRtfUnderline::Dash,
-                                                   TRtfUnderline::DashDot, TRtfUnderline::DashDotDot,
-                                                   TRtfUnderline::Wave};
+                                                   TRtfUnderline::DashDot,
+                                                   TRtfUnderline::DashDotDot, TRtfUnderline::Wave};
         ch.underline = on ? styles[int(kw) - int(TRtfKeyword::UlDotted)] : TRtfUnderline::None;
         CharChanged();
         break;
@@ -371,7 +372,7 @@ void TRtfParser::BodyWord(TRtfKeyword kw, bool hasParam, int param)
         ch.vertical = TRtfVertical::Normal;
         CharChanged();
         break;
-    case TRtfKeyword::Up:   // raised by half points: taken as superscript
+    case TRtfKeyword::Up: // raised by half points: taken as superscript
     case TRtfKeyword::Dn:
         if (!hasParam || param > 0)
             ch.vertical = kw == TRtfKeyword::Up ? TRtfVertical::Super : TRtfVertical::Sub;
@@ -475,23 +476,50 @@ void TRtfParser::TableWord(TRtfKeyword kw, bool, int param)
             m_fontName.clear();
             m_fontOpen = true;
             break;
-        case TRtfKeyword::FCharset: m_fontCodePage = RtfCodePage::CodePageOfCharset(param); break;
-        case TRtfKeyword::FNil: m_fontFamily = TRtfFontFamily::Nil; break;
-        case TRtfKeyword::FRoman: m_fontFamily = TRtfFontFamily::Roman; break;
-        case TRtfKeyword::FSwiss: m_fontFamily = TRtfFontFamily::Swiss; break;
-        case TRtfKeyword::FModern: m_fontFamily = TRtfFontFamily::Modern; break;
-        case TRtfKeyword::FScript: m_fontFamily = TRtfFontFamily::Script; break;
-        case TRtfKeyword::FDecor: m_fontFamily = TRtfFontFamily::Decor; break;
-        case TRtfKeyword::FTech: m_fontFamily = TRtfFontFamily::Tech; break;
-        default: break;
+        case TRtfKeyword::FCharset:
+            m_fontCodePage = RtfCodePage::CodePageOfCharset(param);
+            break;
+        case TRtfKeyword::FNil:
+            m_fontFamily = TRtfFontFamily::Nil;
+            break;
+        case TRtfKeyword::FRoman:
+            m_fontFamily = TRtfFontFamily::Roman;
+            break;
+        case TRtfKeyword::FSwiss:
+            m_fontFamily = TRtfFontFamily::Swiss;
+            break;
+        case TRtfKeyword::FModern:
+            m_fontFamily = TRtfFontFamily::Modern;
+            break;
+        case TRtfKeyword::FScript:
+            m_fontFamily = TRtfFontFamily::Script;
+            break;
+        case TRtfKeyword::FDecor:
+            m_fontFamily = TRtfFontFamily::Decor;
+            break;
+        case TRtfKeyword::FTech:
+            m_fontFamily = TRtfFontFamily::Tech;
+            break;
+        default:
+            break;
         }
         break;
     case TDest::ColorTable:
         switch (kw) {
-        case TRtfKeyword::Red: m_red = Clamp(param, 0, 255); m_colourSet = true; break;
-        case TRtfKeyword::Green: m_green = Clamp(param, 0, 255); m_colourSet = true; break;
-        case TRtfKeyword::Blue: m_blue = Clamp(param, 0, 255); m_colourSet = true; break;
-        default: break;
+        case TRtfKeyword::Red:
+            m_red = Clamp(param, 0, 255);
+            m_colourSet = true;
+            break;
+        case TRtfKeyword::Green:
+            m_green = Clamp(param, 0, 255);
+            m_colourSet = true;
+            break;
+        case TRtfKeyword::Blue:
+            m_blue = Clamp(param, 0, 255);
+            m_colourSet = true;
+            break;
+        default:
+            break;
         }
         break;
     case TDest::ListTable:
@@ -637,7 +665,8 @@ void TRtfParser::TextChar(char16_t c)
         }
         break;
     case TDest::LevelText:
-        if (TRtfListLevel *level = CurrentListLevel(); level && level->levelText.size() < MaxNameLength)
+        if (TRtfListLevel *level = CurrentListLevel();
+            level && level->levelText.size() < MaxNameLength)
             level->levelText.append(QChar(c));
         break;
     default:
@@ -655,7 +684,8 @@ char16_t TRtfParser::DecodeByte(unsigned char byte)
     if (m_cur.dest == TDest::FontTable) {
         codePage = m_fontCodePage;
     } else if (m_cur.dest == TDest::Body) {
-        const auto font = m_out.fonts.constFind(m_cur.ch.font < 0 ? m_out.defaultFont : m_cur.ch.font);
+        const auto font =
+            m_out.fonts.constFind(m_cur.ch.font < 0 ? m_out.defaultFont : m_cur.ch.font);
         if (font != m_out.fonts.cend())
             codePage = font->codePage;
     }
@@ -676,7 +706,8 @@ int TRtfParser::PropsIndex()
         auto it = m_propsIndex.constFind(m_cur.ch);
         if (it == m_propsIndex.cend()) {
             if (m_out.charProps.size() >= TRtfReader::MaxCharFormats) {
-                Fail(QStringLiteral("Der RTF-Text hat zu viele verschiedene Zeichenformate (mehr als %1).")
+                Fail(QStringLiteral(
+                         "Der RTF-Text hat zu viele verschiedene Zeichenformate (mehr als %1).")
                          .arg(TRtfReader::MaxCharFormats));
                 return 0;
             }
@@ -732,7 +763,8 @@ void TRtfParser::AppendBody(char16_t c)
         m_out.runs.back().length += count;
     } else {
         if (qsizetype(m_out.runs.size()) >= TRtfReader::MaxRuns) {
-            Fail(QStringLiteral("Der RTF-Text hat zu viele Formatwechsel (mehr als %1).").arg(TRtfReader::MaxRuns));
+            Fail(QStringLiteral("Der RTF-Text hat zu viele Formatwechsel (mehr als %1).")
+                     .arg(TRtfReader::MaxRuns));
             return;
         }
         m_out.runs.push_back(TRtfRun{props, m_out.text.size(), count});
@@ -751,7 +783,8 @@ void TRtfParser::EndParagraph()
     if (m_paraPending)
         m_paraFirstRun = qsizetype(m_out.runs.size());
     if (qsizetype(m_out.paragraphs.size()) >= TRtfReader::MaxParagraphs) {
-        Fail(QStringLiteral("Der RTF-Text hat zu viele Absätze (mehr als %1).").arg(TRtfReader::MaxParagraphs));
+        Fail(QStringLiteral("Der RTF-Text hat zu viele Absätze (mehr als %1).")
+                 .arg(TRtfReader::MaxParagraphs));
         return;
     }
     TRtfParagraph paragraph;

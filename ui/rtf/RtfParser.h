@@ -32,8 +32,7 @@ private:
         Upr,
     };
 
-    struct TState
-    {
+    struct TState {
         TRtfCharProps ch;
         TRtfParaProps para;
         TDest dest = TDest::Body;
@@ -67,7 +66,7 @@ private:
     }
 
     TRtfContent &m_out;
-    RtfCodePage::TTable m_codePage;   // byte to character, from \ansicpg
+    RtfCodePage::TTable m_codePage; // byte to character, from \ansicpg
     QHash<int, RtfCodePage::TTable> m_codePages;
     const char *m_p = nullptr;
     const char *m_end = nullptr;
@@ -80,7 +79,7 @@ private:
     int m_ucSkip = 0;
     char16_t m_highSurrogate = 0;
     qsizetype m_paraFirstRun = 0;
-    bool m_paraPending = false;   // a \par was read and no text followed yet
+    bool m_paraPending = false; // a \par was read and no text followed yet
     bool m_failed = false;
     QString m_error;
 

@@ -16,7 +16,7 @@ public:
     static constexpr qsizetype MaxInputSize = 32 * 1024 * 1024;
     static constexpr int MaxGroupDepth = 200;
     static constexpr qsizetype MaxParagraphs = 250000;
-    static constexpr qsizetype MaxRuns = 1000000;    // pieces of text of one format
+    static constexpr qsizetype MaxRuns = 1000000; // pieces of text of one format
     static constexpr qsizetype MaxCharFormats = 65536;
 
     // Replaces the content of doc. Data that does not start with "{\rtf" is taken as plain

@@ -5,7 +5,8 @@
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
-namespace {
+namespace
+{
 
 // RTF held in a string (as the database gives it back) to bytes: code page 1252 where it
 // has the character, C1 controls as the bytes they came from, anything else as \uN.
@@ -41,12 +42,14 @@ bool LoadRtfText(QTextDocument *doc, const QString &text, QString *error)
     if (!doc)
         return Fail(error, QStringLiteral("Kein Dokument zum Laden des Textes."));
     const qsizetype start = text.indexOf(u'{');
-    const bool rtf = start >= 0 && text.mid(start, 5) == u"{\\rtf" && text.left(start).trimmed().isEmpty();
+    const bool rtf =
+        start >= 0 && text.mid(start, 5) == u"{\\rtf" && text.left(start).trimmed().isEmpty();
     if (!rtf) {
         if (text.size() > TRtfReader::MaxInputSize)
-            return Fail(error, QStringLiteral("Der Text ist zu groß (%1 Zeichen, höchstens %2 Zeichen).")
-                                   .arg(text.size())
-                                   .arg(TRtfReader::MaxInputSize));
+            return Fail(error,
+                        QStringLiteral("Der Text ist zu groß (%1 Zeichen, höchstens %2 Zeichen).")
+                            .arg(text.size())
+                            .arg(TRtfReader::MaxInputSize));
         TRtfDocumentBuilder::SetPlainText(text, doc);
         return true;
     }

@@ -12,7 +12,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr int MaxListLevels = 9;
 
@@ -42,13 +43,28 @@ void AppendText(QByteArray &out, QStringView text)
             continue;
         }
         switch (c) {
-        case u'\t': out.append("\\tab "); continue;
-        case 0x2028: out.append("\\line "); continue;
-        case 0x00A0: out.append("\\~"); continue;
-        case 0x00AD: out.append("\\-"); continue;
-        case 0x2011: out.append("\\_"); continue;
-        case 0xFFFC: case 0xFDD0: case 0xFDD1: case 0x2029: continue;
-        default: break;
+        case u'\t':
+            out.append("\\tab ");
+            continue;
+        case 0x2028:
+            out.append("\\line ");
+            continue;
+        case 0x00A0:
+            out.append("\\~");
+            continue;
+        case 0x00AD:
+            out.append("\\-");
+            continue;
+        case 0x2011:
+            out.append("\\_");
+            continue;
+        case 0xFFFC:
+        case 0xFDD0:
+        case 0xFDD1:
+        case 0x2029:
+            continue;
+        default:
+            break;
         }
         if (c < 0x20)
             continue;
@@ -64,8 +80,7 @@ void AppendText(QByteArray &out, QStringView text)
     }
 }
 
-struct TListInfo
-{
+struct TListInfo {
     QTextListFormat::Style style = QTextListFormat::ListDisc;
     int maxLevel = 0;
 };
@@ -83,10 +98,9 @@ public:
 private:
     void WriteBlock(const QTextBlock &block);
     void WriteParagraphProps(const QTextBlock &block);
-    struct TAttributes
-    {
+    struct TAttributes {
         QByteArray words;
-        bool grouped = false;   // written as a group of its own
+        bool grouped = false; // written as a group of its own
     };
     const TAttributes &CharAttributes(int formatIndex, const QTextCharFormat &format);
     int FontIndex(const QString &family, const QTextCharFormat &format);
@@ -98,13 +112,13 @@ private:
     const QFont m_base;
     const double m_indentWidth;
     QByteArray m_body;
-    QHash<int, TAttributes> m_attributes;   // by the document's format index
+    QHash<int, TAttributes> m_attributes;      // by the document's format index
     QList<QPair<QString, QByteArray>> m_fonts; // name, family word
     QHash<QString, int> m_fontIndex;
-    QList<QColor> m_colours;                // from index 1 on
+    QList<QColor> m_colours; // from index 1 on
     QHash<QRgb, int> m_colourIndex;
     QHash<const QTextList *, int> m_listIds;
-    QList<TListInfo> m_lists;               // id - 1
+    QList<TListInfo> m_lists; // id - 1
 };
 
 QByteArray TWriter::Write()
@@ -204,9 +218,9 @@ void TWriter::WriteParagraphProps(const QTextBlock &block)
         // the item's own text, for readers without list support
         m_body.append("{\\listtext\\plain");
         const QTextListFormat::Style style = list->format().style();
-        if (style == QTextListFormat::ListDecimal || style == QTextListFormat::ListLowerAlpha
-            || style == QTextListFormat::ListUpperAlpha || style == QTextListFormat::ListLowerRoman
-            || style == QTextListFormat::ListUpperRoman) {
+        if (style == QTextListFormat::ListDecimal || style == QTextListFormat::ListLowerAlpha ||
+            style == QTextListFormat::ListUpperAlpha || style == QTextListFormat::ListLowerRoman ||
+            style == QTextListFormat::ListUpperRoman) {
             m_body.append(' ');
             AppendText(m_body, list->itemText(block));
         } else {
@@ -231,19 +245,22 @@ const TWriter::TAttributes &TWriter::CharAttributes(int formatIndex, const QText
     double points;
     if (f.hasProperty(QTextFormat::FontPointSize) && f.fontPointSize() > 0)
         points = f.fontPointSize();
-    else if (f.hasProperty(QTextFormat::FontPixelSize) && f.intProperty(QTextFormat::FontPixelSize) > 0)
+    else if (f.hasProperty(QTextFormat::FontPixelSize) &&
+             f.intProperty(QTextFormat::FontPixelSize) > 0)
         points = f.intProperty(QTextFormat::FontPixelSize) * 0.75;
     else if (m_base.pointSizeF() > 0)
         points = m_base.pointSizeF();
     else
         points = qMax(1, m_base.pixelSize()) * 0.75;
-    const int weight = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : int(m_base.weight());
+    const int weight =
+        f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : int(m_base.weight());
     const bool italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : m_base.italic();
     QTextCharFormat::UnderlineStyle underline = f.underlineStyle();
-    if (!f.hasProperty(QTextFormat::TextUnderlineStyle) && !f.hasProperty(QTextFormat::FontUnderline)
-        && m_base.underline())
+    if (!f.hasProperty(QTextFormat::TextUnderlineStyle) &&
+        !f.hasProperty(QTextFormat::FontUnderline) && m_base.underline())
         underline = QTextCharFormat::SingleUnderline;
-    const bool strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_base.strikeOut();
+    const bool strike =
+        f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_base.strikeOut();
 
     QByteArray a;
     AppendNumber(a, "\\plain\\f", FontIndex(family, f));
@@ -253,13 +270,26 @@ const TWriter::TAttributes &TWriter::CharAttributes(int formatIndex, const QText
     if (italic)
         a.append("\\i");
     switch (underline) {
-    case QTextCharFormat::NoUnderline: break;
-    case QTextCharFormat::DashUnderline: a.append("\\uldash"); break;
-    case QTextCharFormat::DotLine: a.append("\\uld"); break;
-    case QTextCharFormat::DashDotLine: a.append("\\uldashd"); break;
-    case QTextCharFormat::DashDotDotLine: a.append("\\uldashdd"); break;
-    case QTextCharFormat::WaveUnderline: a.append("\\ulwave"); break;
-    default: a.append("\\ul"); break;
+    case QTextCharFormat::NoUnderline:
+        break;
+    case QTextCharFormat::DashUnderline:
+        a.append("\\uldash");
+        break;
+    case QTextCharFormat::DotLine:
+        a.append("\\uld");
+        break;
+    case QTextCharFormat::DashDotLine:
+        a.append("\\uldashd");
+        break;
+    case QTextCharFormat::DashDotDotLine:
+        a.append("\\uldashdd");
+        break;
+    case QTextCharFormat::WaveUnderline:
+        a.append("\\ulwave");
+        break;
+    default:
+        a.append("\\ul");
+        break;
     }
     if (strike)
         a.append("\\strike");
@@ -276,8 +306,8 @@ const TWriter::TAttributes &TWriter::CharAttributes(int formatIndex, const QText
         AppendNumber(a, "\\highlight", index);
     }
     a.append(' ');
-    const bool grouped = f.verticalAlignment() == QTextCharFormat::AlignSuperScript
-                         || f.verticalAlignment() == QTextCharFormat::AlignSubScript;
+    const bool grouped = f.verticalAlignment() == QTextCharFormat::AlignSuperScript ||
+                         f.verticalAlignment() == QTextCharFormat::AlignSubScript;
     return m_attributes.insert(formatIndex, TAttributes{a, grouped}).value();
 }
 
@@ -289,11 +319,21 @@ int TWriter::FontIndex(const QString &family, const QTextCharFormat &format)
     QByteArray word = "\\fnil";
     const QVariant hint = format.property(QTextFormat::FontStyleHint);
     switch (hint.isValid() ? hint.toInt() : -1) {
-    case QFont::Serif: word = "\\froman"; break;
-    case QFont::SansSerif: word = "\\fswiss"; break;
-    case QFont::TypeWriter: word = "\\fmodern"; break;
-    case QFont::Cursive: word = "\\fscript"; break;
-    case QFont::Decorative: word = "\\fdecor"; break;
+    case QFont::Serif:
+        word = "\\froman";
+        break;
+    case QFont::SansSerif:
+        word = "\\fswiss";
+        break;
+    case QFont::TypeWriter:
+        word = "\\fmodern";
+        break;
+    case QFont::Cursive:
+        word = "\\fscript";
+        break;
+    case QFont::Decorative:
+        word = "\\fdecor";
+        break;
     default:
         if (QFontDatabase::isFixedPitch(family))
             word = "\\fmodern";
@@ -352,14 +392,29 @@ QByteArray TWriter::ListTables() const
         int form = RtfNfcBullet;
         const char *bullet = "\\u8226 ?";
         switch (info.style) {
-        case QTextListFormat::ListDecimal: form = RtfNfcDecimal; break;
-        case QTextListFormat::ListUpperRoman: form = RtfNfcUpperRoman; break;
-        case QTextListFormat::ListLowerRoman: form = RtfNfcLowerRoman; break;
-        case QTextListFormat::ListUpperAlpha: form = RtfNfcUpperLetter; break;
-        case QTextListFormat::ListLowerAlpha: form = RtfNfcLowerLetter; break;
-        case QTextListFormat::ListCircle: bullet = "\\u9702 ?"; break;
-        case QTextListFormat::ListSquare: bullet = "\\u9642 ?"; break;
-        default: break;
+        case QTextListFormat::ListDecimal:
+            form = RtfNfcDecimal;
+            break;
+        case QTextListFormat::ListUpperRoman:
+            form = RtfNfcUpperRoman;
+            break;
+        case QTextListFormat::ListLowerRoman:
+            form = RtfNfcLowerRoman;
+            break;
+        case QTextListFormat::ListUpperAlpha:
+            form = RtfNfcUpperLetter;
+            break;
+        case QTextListFormat::ListLowerAlpha:
+            form = RtfNfcLowerLetter;
+            break;
+        case QTextListFormat::ListCircle:
+            bullet = "\\u9702 ?";
+            break;
+        case QTextListFormat::ListSquare:
+            bullet = "\\u9642 ?";
+            break;
+        default:
+            break;
         }
         AppendNumber(t, "\r\n{\\list\\listtemplateid", i + 1);
         AppendNumber(t, "\\listsimple", info.maxLevel == 0 ? 1 : 0);
