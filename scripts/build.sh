@@ -9,5 +9,5 @@ if command -v ccache >/dev/null; then
     export CCACHE_BASEDIR=$top
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} -DNORBEK_SKIP_DIRS="" "${launcher[@]}" >/dev/null
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -1,12 +1,9 @@
 #include "TestMain.h"
 #include "TestDamagedDatabaseTool.h"
-#include "TestEvaluationRun.h"
-#include "TestPreviewRun.h"
 #include "TestReportToolOptions.h"
 #include "TestReportToolOutput.h"
 #include "TestReportToolProcess.h"
 #include "TestReportToolSignals.h"
 
-NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestEvaluationRun, TestPreviewRun,
-                     TestReportToolProcess, TestReportToolOutput, TestReportToolSignals,
-                     TestDamagedDatabaseTool)
+NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestReportToolProcess, TestReportToolOutput,
+                     TestReportToolSignals, TestDamagedDatabaseTool)

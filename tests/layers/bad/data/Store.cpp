@@ -1,0 +1,2 @@
+#include "AfaReport.h"
+#include "EngineThing.h"
