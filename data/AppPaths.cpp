@@ -25,7 +25,6 @@ QString ExecutableDirOf(const QString &exePath)
 
 // Initialisation order within this unit follows the order of definition.
 const QString AppBaseName = QStringLiteral("norbekAfa");
-const QString AppExeName = AppBaseName + QStringLiteral(".exe");
 const QString AppDir = RunningExecutableDir();
 const QString ReportProjectPath = AppDir + AppBaseName + QStringLiteral(".rav");
 const QString DatabaseFileName = AppBaseName + QStringLiteral(".fdb");

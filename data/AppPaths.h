@@ -4,7 +4,6 @@
 #include <QString>
 
 extern const QString AppBaseName;       // "norbekAfa"
-extern const QString AppExeName;        // AppBaseName + ".exe", used by nothing
 extern const QString AppDir;            // folder of the executable, with trailing "/"
 extern const QString ReportProjectPath; // AppDir + "norbekAfa.rav"
 extern const QString DatabaseFileName;  // "norbekAfa.fdb"

@@ -1,7 +1,7 @@
 # Creates DATABASE from the schema script SCHEMA with ISQL (isql-fb), embedded, unless the
 # file exists already: an existing database is never replaced.
-#   cmake -DISQL=... -DSCHEMA=... -DDATABASE=... -P CreateDatabase.cmake
-foreach(var ISQL SCHEMA DATABASE)
+#   cmake -DISQL=... -DSCHEMA=... -DDATABASE=... -DUSER=... -DPASSWORD=... -P CreateDatabase.cmake
+foreach(var ISQL SCHEMA DATABASE USER PASSWORD)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "CreateDatabase.cmake: ${var} fehlt")
   endif()
@@ -18,7 +18,7 @@ file(READ "${SCHEMA}" body)
 string(REPLACE "'" "''" quoted "${work}")
 file(WRITE "${script}"
   "SET SQL DIALECT 3;\nSET NAMES UTF8;\n"
-  "CREATE DATABASE '${quoted}' USER 'SYSDBA' PASSWORD 'siltravok' PAGE_SIZE 8192 DEFAULT CHARACTER SET ISO8859_1;\n"
+  "CREATE DATABASE '${quoted}' USER '${USER}' PASSWORD '${PASSWORD}' PAGE_SIZE 8192 DEFAULT CHARACTER SET ISO8859_1;\n"
   "${body}")
 execute_process(COMMAND "${ISQL}" -q -b -i "${script}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)

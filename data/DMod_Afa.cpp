@@ -1,5 +1,7 @@
 #include "DMod_Afa.h"
 
+#include "AfaRecords.h"
+#include "DatabaseAccount.h"
 #include "DatabaseError.h"
 #include "FieldText.h"
 #include "RunId.h"
@@ -41,6 +43,33 @@ QString DefaultSettingDescription(const QString &key)
     return {};
 }
 
+// The report row fields from the one column description: upper-case names for the table
+// store (ID required), the records' mixed-case names for the in-memory layout.
+void AddReportFields(TRecordStore *store, bool tableNames)
+{
+    for (const TReportColumn &column : TAfaReportRow::Columns()) {
+        const QString name = QString::fromLatin1(column.Name);
+        TFieldType type = TFieldType::Integer;
+        switch (column.Type) {
+        case TReportColumn::Integer:
+            type = TFieldType::Integer;
+            break;
+        case TReportColumn::Float:
+            type = TFieldType::Float;
+            break;
+        case TReportColumn::DateTime:
+            type = TFieldType::DateTime;
+            break;
+        case TReportColumn::String:
+            type = TFieldType::String;
+            break;
+        }
+        TStoreField *field = store->AddField(tableNames ? name.toUpper() : name, type, column.Size);
+        if (tableNames && name.compare(QStringLiteral("Id"), Qt::CaseInsensitive) == 0)
+            field->Required = true;
+    }
+}
+
 } // namespace
 
 Tdm_Afa::Tdm_Afa(QObject *parent, const QString &databasePath)
@@ -51,7 +80,8 @@ Tdm_Afa::Tdm_Afa(QObject *parent, const QString &databasePath)
     IBDatabase->setObjectName(QStringLiteral("IBDatabase"));
     IBTransaction = new TIBTransaction(this);
     IBTransaction->setObjectName(QStringLiteral("IBTransaction"));
-    IBDatabase->Password = QStringLiteral("siltravok");
+    IBDatabase->UserName = QString::fromLatin1(DatabaseUser);
+    IBDatabase->Password = QString::fromLatin1(DatabasePassword);
     IBDatabase->DefaultTransaction = IBTransaction;
     IBDatabase->BeforeConnect = [this](TIBDatabase *db) { IBDatabaseBeforeConnect(db); };
     IBTransaction->DefaultDatabase = IBDatabase;
@@ -202,53 +232,13 @@ void Tdm_Afa::CreateStores()
     r->TableName = QStringLiteral("AFA_REPORT");
     r->CommitOnWrite = false; // committed per evaluation (report batch)
     r->InsertGroup = 8;       // written eight rows to a statement
-    r->AddField(QStringLiteral("ID"), TFieldType::Integer)->Required = true;
-    r->AddField(QStringLiteral("AFA_ERFASSUNG_ID"), TFieldType::Integer);
-    r->AddField(QStringLiteral("INVENTARNR"), TFieldType::String, 32);
-    r->AddField(QStringLiteral("BEZEICHNUNG"), TFieldType::String, 255);
-    r->AddField(QStringLiteral("ANSCHAFFUNGSDATUM"), TFieldType::DateTime);
-    r->AddField(QStringLiteral("ABSCHREIBUNGSDATUM"), TFieldType::DateTime);
-    r->AddField(QStringLiteral("KOSTEN"), TFieldType::Float);
-    r->AddField(QStringLiteral("ZUGANG"), TFieldType::Float);
-    r->AddField(QStringLiteral("ABGANG"), TFieldType::Float);
-    r->AddField(QStringLiteral("NUTZUNGSDAUER"), TFieldType::Integer);
-    r->AddField(QStringLiteral("AFA_KONTEN_ID"), TFieldType::Integer);
-    r->AddField(QStringLiteral("AFA_KONTEN_NR"), TFieldType::String, 8);
-    r->AddField(QStringLiteral("AFA_KONTEN_BEZEICHNUNG"), TFieldType::String, 255);
-    r->AddField(QStringLiteral("RND"), TFieldType::Integer);
-    r->AddField(QStringLiteral("AFA"), TFieldType::Float);
-    r->AddField(QStringLiteral("RESTBETRAGBEGIN"), TFieldType::Float);
-    r->AddField(QStringLiteral("RESTBETRAG"), TFieldType::Float);
-    r->AddField(QStringLiteral("DATUM"), TFieldType::DateTime);
-    r->AddField(QStringLiteral("DATUMBEGINN"), TFieldType::String, 32);
-    r->AddField(QStringLiteral("DATUMENDE"), TFieldType::String, 32);
-    r->AddField(QStringLiteral("ABSCHREIBUNGSINFO"), TFieldType::String, 128);
+    AddReportFields(r, true);
 
     cds_AfaReport = new TRecordStore(QStringLiteral("cds_AfaReport"), this);
     TRecordStore *c = cds_AfaReport;
     c->IndexFieldNames =
         QStringLiteral("Afa_Konten_ID;Afa_Erfassung_ID;Datum"); // cds_AfaReport_Index
-    c->AddField(QStringLiteral("Id"), TFieldType::Integer);
-    c->AddField(QStringLiteral("Afa_Erfassung_ID"), TFieldType::Integer);
-    c->AddField(QStringLiteral("InventarNr"), TFieldType::String, 32);
-    c->AddField(QStringLiteral("Bezeichnung"), TFieldType::String, 255);
-    c->AddField(QStringLiteral("AnschaffungsDatum"), TFieldType::DateTime);
-    c->AddField(QStringLiteral("AbschreibungsDatum"), TFieldType::DateTime);
-    c->AddField(QStringLiteral("Kosten"), TFieldType::Float);
-    c->AddField(QStringLiteral("NutzungsDauer"), TFieldType::Integer);
-    c->AddField(QStringLiteral("Afa_Konten_ID"), TFieldType::Integer);
-    c->AddField(QStringLiteral("Afa_Konten_Nr"), TFieldType::String, 8);
-    c->AddField(QStringLiteral("Afa_Konten_Bezeichnung"), TFieldType::String, 255);
-    c->AddField(QStringLiteral("RND"), TFieldType::Integer);
-    c->AddField(QStringLiteral("AFA"), TFieldType::Float);
-    c->AddField(QStringLiteral("RestBetragBegin"), TFieldType::Float);
-    c->AddField(QStringLiteral("RestBetrag"), TFieldType::Float);
-    c->AddField(QStringLiteral("DatumBeginn"), TFieldType::String, 32);
-    c->AddField(QStringLiteral("DatumEnde"), TFieldType::String, 32);
-    c->AddField(QStringLiteral("Datum"), TFieldType::DateTime);
-    c->AddField(QStringLiteral("AbschreibungsInfo"), TFieldType::String, 128);
-    c->AddField(QStringLiteral("Zugang"), TFieldType::Float);
-    c->AddField(QStringLiteral("Abgang"), TFieldType::Float);
+    AddReportFields(c, false);
 
     qry_Helper = makeStore(QStringLiteral("qry_Helper"));
     stp_ClearAfaReport = makeStore(QStringLiteral("stp_ClearAfaReport"));
@@ -257,9 +247,7 @@ void Tdm_Afa::CreateStores()
     ds_Afa_Erfassung.DataSet = qry_Afa_Erfassung;
     ds_Afa_ZuAbgang.DataSet = qry_Afa_ZuAbgang;
     ds_Afa_Konten.DataSet = qry_Afa_Konten;
-    ds_Afa_Arten.DataSet = nullptr; // exists, bound to no store
     ds_AfaReport.DataSet = cds_AfaReport;
-    ds_Helper.DataSet = qry_Helper;
     rvdsc_AfaReport = {QStringLiteral("rvdsc_AfaReport"), tbl_Afa_Report};
     rvdsc_Test = {QStringLiteral("rvdsc_Test"), nullptr};
 

@@ -51,8 +51,8 @@ public:
     TRecordStore *cds_AfaReport;
     TRecordStore *qry_Helper;
     TRecordStore *stp_ClearAfaReport;
-    TDataSource ds_Afa_Erfassung, ds_Afa_ZuAbgang, ds_Afa_Konten, ds_Afa_Arten, ds_AfaReport,
-        ds_Helper;
+    // Grids and forms bind to the first three; the report set's controls to ds_AfaReport.
+    TDataSource ds_Afa_Erfassung, ds_Afa_ZuAbgang, ds_Afa_Konten, ds_AfaReport;
     TReportDataConnection rvdsc_AfaReport, rvdsc_Test;
 
     QString RunId;

@@ -17,12 +17,9 @@ public:
     ~TIBDatabase() override;
 
     QString DatabaseName;
-    QString UserName = QStringLiteral("SYSDBA");
+    QString UserName;
     QString Password;
     QString CharacterSet = QStringLiteral("ISO8859_1");
-    int SQLDialect = 3;
-    bool LoginPrompt = false;
-    int IdleTimer = 0;
     TIBTransaction *DefaultTransaction = nullptr;
     std::function<void(TIBDatabase *Sender)> BeforeConnect;
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <optional>
 
 // One row of AFA_ERFASSUNG with its joined and looked-up fields.
@@ -58,6 +59,15 @@ struct TAfaKindRecord {
     QString Bezeichnung;
 };
 
+// A column of AFA_REPORT: the one description from which the report row stores, the row
+// writer and the CSV output are built (a test compares it with the database).
+struct TReportColumn {
+    enum TType { Integer, Float, DateTime, String };
+    const char *Name; // as the records spell it; the table's name is its upper case
+    TType Type;
+    int Size; // characters of a text column, else 0
+};
+
 // One row of AFA_REPORT: one asset and one schedule year.
 struct TAfaReportRow {
     int Id = 0;
@@ -82,6 +92,9 @@ struct TAfaReportRow {
     double Zugang = 0;
     double Abgang = 0;
 
-    // Column names of AFA_REPORT in table order.
+    // AFA_REPORT's columns in table order, and their upper-case names.
+    static const QList<TReportColumn> &Columns();
     static const QStringList &ColumnNames();
+    // The row's values in column order; an empty optional gives an invalid QVariant.
+    QVariantList Values() const;
 };

@@ -1,5 +1,7 @@
 #include "TestDatabase.h"
 
+#include "DatabaseAccount.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -56,8 +58,10 @@ bool TestDatabase::Create(const QString &path)
     cmake.start(QStringLiteral(NORBEK_CMAKE_COMMAND),
                 {QStringLiteral("-DISQL=" NORBEK_ISQL),
                  QStringLiteral("-DSCHEMA=" NORBEK_SCHEMA_SCRIPT),
-                 QStringLiteral("-DDATABASE=") + path, QStringLiteral("-P"),
-                 QStringLiteral(NORBEK_CREATE_DATABASE)});
+                 QStringLiteral("-DDATABASE=") + path,
+                 QStringLiteral("-DUSER=") + QString::fromLatin1(DatabaseUser),
+                 QStringLiteral("-DPASSWORD=") + QString::fromLatin1(DatabasePassword),
+                 QStringLiteral("-P"), QStringLiteral(NORBEK_CREATE_DATABASE)});
     cmake.waitForFinished(120000);
     return cmake.exitStatus() == QProcess::NormalExit && cmake.exitCode() == 0 &&
            QFile::exists(path);
@@ -67,8 +71,8 @@ QSqlDatabase TestDatabase::Connect(const QString &path, const QString &name)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name);
     db.setDatabaseName(path);
-    db.setUserName(QStringLiteral("SYSDBA"));
-    db.setPassword(QStringLiteral("siltravok"));
+    db.setUserName(QString::fromLatin1(DatabaseUser));
+    db.setPassword(QString::fromLatin1(DatabasePassword));
     db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=ISO8859_1"));
     db.open();
     return db;

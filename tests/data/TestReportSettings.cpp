@@ -1,5 +1,6 @@
 #include "TestReportSettings.h"
 
+#include "AfaRecords.h"
 #include "DMod_Afa.h"
 #include "DatabaseError.h"
 #include "TestDatabase.h"
@@ -167,6 +168,45 @@ void TestReportSettings::inMemoryReportSetStaysClosed()
     QCOMPARE(dm->cds_AfaReport->IndexFieldNames,
              QStringLiteral("Afa_Konten_ID;Afa_Erfassung_ID;Datum"));
     QCOMPARE(dm->ds_AfaReport.DataSet, dm->cds_AfaReport);
+}
+
+// The one column description matches the table the schema script makes, and both report
+// stores are built from it.
+void TestReportSettings::reportColumnsMatchTheTable()
+{
+    const QString path = TestDatabase::FreshCopy();
+    const QString columns =
+        TestDatabase::Scalar(
+            path, QStringLiteral(
+                      "SELECT LIST(TRIM(rf.RDB$FIELD_NAME) || ':' || f.RDB$FIELD_TYPE || ':' || "
+                      "COALESCE(f.RDB$CHARACTER_LENGTH, 0), ',') FROM (SELECT * FROM "
+                      "RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME = 'AFA_REPORT' ORDER BY "
+                      "RDB$FIELD_POSITION) rf JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = "
+                      "rf.RDB$FIELD_SOURCE"))
+            .toString();
+    QStringList expected;
+    for (const TReportColumn &c : TAfaReportRow::Columns()) {
+        const int type = c.Type == TReportColumn::Integer    ? 8
+                         : c.Type == TReportColumn::Float    ? 27
+                         : c.Type == TReportColumn::DateTime ? 35
+                                                             : 37;
+        expected << QStringLiteral("%1:%2:%3")
+                        .arg(QString::fromLatin1(c.Name).toUpper())
+                        .arg(type)
+                        .arg(c.Size);
+    }
+    QCOMPARE(columns, expected.join(u','));
+
+    Tdm_Afa dm(nullptr, path);
+    QCOMPARE(dm.tbl_Afa_Report->FieldCount(), 21);
+    QCOMPARE(dm.cds_AfaReport->FieldCount(), 21);
+    for (int i = 0; i < 21; ++i) {
+        const TReportColumn &c = TAfaReportRow::Columns()[i];
+        QCOMPARE(dm.tbl_Afa_Report->Fields(i)->FieldName, QString::fromLatin1(c.Name).toUpper());
+        QCOMPARE(dm.cds_AfaReport->Fields(i)->FieldName, QString::fromLatin1(c.Name));
+        QCOMPARE(dm.tbl_Afa_Report->Fields(i)->Size, c.Size);
+    }
+    QVERIFY(dm.tbl_Afa_Report->Fields(0)->Required);
 }
 
 void TestReportSettings::settingRowCreatedOnFirstRead()

@@ -11,6 +11,7 @@ private slots:
     void batchRowsSortedAsReadAgain();
     void reportStoreNeedsItsIndex();
     void inMemoryReportSetStaysClosed();
+    void reportColumnsMatchTheTable();
     void settingRowCreatedOnFirstRead();
     void settingWrittenBeforeRead();
     void settingContentRoundTrips();
