@@ -54,16 +54,6 @@ void TestKindsAndFilter::setKindCode()
     QCOMPARE(label, QStringLiteral("vorher"));
 }
 
-void TestKindsAndFilter::newFilter()
-{
-    TAfaFilter filter;
-    QCOMPARE(filter.From, 0.0);
-    QCOMPARE(filter.To, 0.0);
-    QCOMPARE(filter.Year, QDate::currentDate().year());
-    QVERIFY(filter.Grid == nullptr);
-    QCOMPARE(int(filter.Flags), int(FilterSelection));
-}
-
 void TestKindsAndFilter::setFlags()
 {
     TAfaFilter filter;

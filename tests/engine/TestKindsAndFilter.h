@@ -9,6 +9,5 @@ private slots:
     void kindFromCode();
     void codeFromKindLeavesTargetForUnknownValue();
     void setKindCode();
-    void newFilter();
     void setFlags();
 };
