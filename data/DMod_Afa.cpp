@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 #include "FieldText.h"
 #include "RunId.h"
+#include "ScopeGuard.h"
 #include "Unit_AfaBerechnung.h"
 #include "Unit_Global.h"
 
@@ -366,20 +367,13 @@ void Tdm_Afa::FieldSetText(TStoreField *Sender, const QString &Text)
 
 QVariant Tdm_Afa::GetKindId(TAfaArt kind)
 {
-    QVariant result;
-    try {
-        HelperStatement(
-            QStringLiteral("Select Id, Kuerzel from Afa_Arten Where Kuerzel = :Kuerzel"));
-        qry_Helper->SetParam(QStringLiteral("Kuerzel"), CodeFromKind(kind));
-        qry_Helper->Open();
-        if (!qry_Helper->IsEmpty())
-            result = qry_Helper->FieldByName(QStringLiteral("id"))->AsInteger();
-    } catch (...) {
-        qry_Helper->Close();
-        throw;
-    }
-    qry_Helper->Close();
-    return result;
+    const TScopeGuard close([this] { qry_Helper->Close(); });
+    HelperStatement(QStringLiteral("Select Id, Kuerzel from Afa_Arten Where Kuerzel = :Kuerzel"));
+    qry_Helper->SetParam(QStringLiteral("Kuerzel"), CodeFromKind(kind));
+    qry_Helper->Open();
+    if (qry_Helper->IsEmpty())
+        return {};
+    return qry_Helper->FieldByName(QStringLiteral("id"))->AsInteger();
 }
 
 TRecordStore *Tdm_Afa::ReportStore() const
@@ -401,13 +395,10 @@ void Tdm_Afa::PrepareReportStore(int mode)
     if (mode == 0) {
         tbl_Afa_Report->Close();
         stp_ClearAfaReport->Close();
-        try {
+        {
+            const TScopeGuard close([this] { stp_ClearAfaReport->Close(); });
             stp_ClearAfaReport->ExecSQL();
-        } catch (...) {
-            stp_ClearAfaReport->Close();
-            throw;
         }
-        stp_ClearAfaReport->Close();
         tbl_Afa_Report->OpenEmpty(); // just emptied: nothing to read
         ReportRowCounter = 0;
     } else if (mode == 1) {
@@ -445,13 +436,9 @@ void Tdm_Afa::CommitReportBatch()
     if (!m_reportBatch)
         return;
     if (IBDatabase->Connected()) {
-        try {
-            // A refused row fails the whole batch, not only the rows after it.
-            tbl_Afa_Report->FlushInserts();
-        } catch (...) {
-            RollbackReportBatch();
-            throw;
-        }
+        // A refused row fails the whole batch, not only the rows after it.
+        const TErrorGuard rollBack([this] { RollbackReportBatch(); });
+        tbl_Afa_Report->FlushInserts();
     }
     m_reportBatch = false;
     if (IBDatabase->Connected())

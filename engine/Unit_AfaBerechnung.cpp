@@ -1,6 +1,7 @@
 #include "Unit_AfaBerechnung.h"
 
 #include "GermanFormat.h"
+#include "ScopeGuard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -108,23 +109,19 @@ double TAfABerechnung::AdditionsOfYear(int year)
     TMovementCursor &cursor = *Movements;
     const QVariant rememberedId = cursor.CurrentId();
     cursor.DisableControls();
-    double sum = 0;
-    try {
-        for (cursor.First(); !cursor.Eof(); cursor.Next()) {
-            if (DateSerial::YearOf(
-                    DateSerial::FromVariant(cursor.FieldValue(QStringLiteral("Datum")))) != year)
-                continue;
-            const QVariant addition = cursor.FieldValue(QStringLiteral("Zugang"));
-            if (!addition.isNull())
-                sum += addition.toDouble();
-        }
-    } catch (...) {
+    const TScopeGuard restore([&] {
         cursor.LocateId(rememberedId);
         cursor.EnableControls();
-        throw;
+    });
+    double sum = 0;
+    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
+        if (DateSerial::YearOf(
+                DateSerial::FromVariant(cursor.FieldValue(QStringLiteral("Datum")))) != year)
+            continue;
+        const QVariant addition = cursor.FieldValue(QStringLiteral("Zugang"));
+        if (!addition.isNull())
+            sum += addition.toDouble();
     }
-    cursor.LocateId(rememberedId);
-    cursor.EnableControls();
     return sum;
 }
 
