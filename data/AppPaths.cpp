@@ -27,6 +27,6 @@ QString ExecutableDirOf(const QString &exePath)
 const QString AppBaseName = QStringLiteral("norbekAfa");
 const QString AppExeName = AppBaseName + QStringLiteral(".exe");
 const QString AppDir = RunningExecutableDir();
-const QString ReportProjectPath = AppDir + AppBaseName + QStringLiteral(".rav");
+const QString ReportProjectPath = AppDir + AppBaseName + QStringLiteral(".nrp");
 const QString DatabaseFileName = AppBaseName + QStringLiteral(".fdb");
 const QString DatabasePath = AppDir + DatabaseFileName;

@@ -261,8 +261,8 @@ void Tdm_Afa::CreateStores()
     ds_Afa_Arten.DataSet = nullptr; // exists, bound to no store
     ds_AfaReport.DataSet = cds_AfaReport;
     ds_Helper.DataSet = qry_Helper;
-    rvdsc_AfaReport = {QStringLiteral("rvdsc_AfaReport"), tbl_Afa_Report};
-    rvdsc_Test = {QStringLiteral("rvdsc_Test"), nullptr};
+    rdc_AfaReport = {QStringLiteral("rdc_AfaReport"), tbl_Afa_Report};
+    rdc_Test = {QStringLiteral("rdc_Test"), nullptr};
 
     // Handlers.
     qry_Afa_Erfassung->AfterOpen = [this](TRecordStore *ds) { IBQueryAfterOpen(ds); };
@@ -378,15 +378,15 @@ QVariant Tdm_Afa::GetKindId(TAfaArt kind)
 
 TRecordStore *Tdm_Afa::ReportStore() const
 {
-    return rvdsc_AfaReport.DataSet;
+    return rdc_AfaReport.DataSet;
 }
 
 bool Tdm_Afa::IsReportStore(const QString &name) const
 {
     if (name == QStringLiteral("tbl"))
-        return rvdsc_AfaReport.DataSet == tbl_Afa_Report;
+        return rdc_AfaReport.DataSet == tbl_Afa_Report;
     if (name == QStringLiteral("cds"))
-        return rvdsc_AfaReport.DataSet == cds_AfaReport;
+        return rdc_AfaReport.DataSet == cds_AfaReport;
     return false;
 }
 

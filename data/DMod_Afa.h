@@ -53,7 +53,7 @@ public:
     TRecordStore *stp_ClearAfaReport;
     TDataSource ds_Afa_Erfassung, ds_Afa_ZuAbgang, ds_Afa_Konten, ds_Afa_Arten, ds_AfaReport,
         ds_Helper;
-    TReportDataConnection rvdsc_AfaReport, rvdsc_Test;
+    TReportDataConnection rdc_AfaReport, rdc_Test;
 
     QString RunId;
     QString ReportProjectFile; // the report project read by the report engine

@@ -64,7 +64,7 @@ void TestProcess::pathsComeFromTheRealExecutable()
     const QString selfDir = QFileInfo(self).absolutePath() + u'/';
     QCOMPARE(AppDir, selfDir);
     QCOMPARE(DatabasePath, selfDir + QStringLiteral("norbekAfa.fdb"));
-    QCOMPARE(ReportProjectPath, selfDir + QStringLiteral("norbekAfa.rav"));
+    QCOMPARE(ReportProjectPath, selfDir + QStringLiteral("norbekAfa.nrp"));
 
     QTemporaryDir dir;
     const QString folder = QFileInfo(dir.path()).canonicalFilePath() + u'/';
