@@ -103,10 +103,9 @@ void TAfaEvaluation::Walk()
     const QVariant rememberedId = Assets.CurrentId();
     const int total = Assets.RecordCount();
     Assets.DisableControls();
-    const TScopeGuard restore([&] {
-        Assets.EnableControls();
-        Assets.LocateId(rememberedId);
-    });
+    // Displays resume, then the cursor goes back to the remembered asset.
+    const TScopeGuard locate([&] { Assets.LocateId(rememberedId); });
+    const TScopeGuard enable([&] { Assets.EnableControls(); });
     if (BeforeWalk)
         BeforeWalk();
     int done = 0;

@@ -109,10 +109,9 @@ double TAfABerechnung::AdditionsOfYear(int year)
     TMovementCursor &cursor = *Movements;
     const QVariant rememberedId = cursor.CurrentId();
     cursor.DisableControls();
-    const TScopeGuard restore([&] {
-        cursor.LocateId(rememberedId);
-        cursor.EnableControls();
-    });
+    // Back to the remembered row, then the displays resume (even when moving back fails).
+    const TScopeGuard enable([&] { cursor.EnableControls(); });
+    const TScopeGuard locate([&] { cursor.LocateId(rememberedId); });
     double sum = 0;
     for (cursor.First(); !cursor.Eof(); cursor.Next()) {
         if (DateSerial::YearOf(
