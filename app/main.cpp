@@ -1,6 +1,6 @@
+#include "Application.h"
 #include "Form_Afa.h"
 
-#include <QApplication>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +24,9 @@ int main(int argc, char *argv[])
                    stderr);
         return EXIT_FAILURE;
     }
-    QApplication app(argc, argv);
-    // The program's name in task lists (WM_CLASS); window captions stay as they are set.
+    TApplication app(argc, argv);
+    // The program's name in task lists (WM_CLASS) and the error messages' title; window
+    // captions stay as they are set.
     QApplication::setApplicationName(QStringLiteral("norbek  DoV-Ivevera"));
 
     Tfrm_Afa frm_Afa;

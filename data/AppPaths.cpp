@@ -26,6 +26,6 @@ QString ExecutableDirOf(const QString &exePath)
 // Initialisation order within this unit follows the order of definition.
 const QString AppBaseName = QStringLiteral("norbekAfa");
 const QString AppDir = RunningExecutableDir();
-const QString ReportProjectPath = AppDir + AppBaseName + QStringLiteral(".rav");
+const QString ReportProjectPath = AppDir + AppBaseName + QStringLiteral(".nrp");
 const QString DatabaseFileName = AppBaseName + QStringLiteral(".fdb");
 const QString DatabasePath = AppDir + DatabaseFileName;

@@ -5,7 +5,7 @@
 
 extern const QString AppBaseName;       // "norbekAfa"
 extern const QString AppDir;            // folder of the executable, with trailing "/"
-extern const QString ReportProjectPath; // AppDir + "norbekAfa.rav"
+extern const QString ReportProjectPath; // AppDir + "norbekAfa.nrp"
 extern const QString DatabaseFileName;  // "norbekAfa.fdb"
 extern const QString DatabasePath;      // AppDir + DatabaseFileName
 

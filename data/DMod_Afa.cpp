@@ -5,6 +5,7 @@
 #include "DatabaseError.h"
 #include "FieldText.h"
 #include "RunId.h"
+#include "ScopeGuard.h"
 #include "Unit_AfaBerechnung.h"
 #include "Unit_Global.h"
 
@@ -248,8 +249,8 @@ void Tdm_Afa::CreateStores()
     ds_Afa_ZuAbgang.DataSet = qry_Afa_ZuAbgang;
     ds_Afa_Konten.DataSet = qry_Afa_Konten;
     ds_AfaReport.DataSet = cds_AfaReport;
-    rvdsc_AfaReport = {QStringLiteral("rvdsc_AfaReport"), tbl_Afa_Report};
-    rvdsc_Test = {QStringLiteral("rvdsc_Test"), nullptr};
+    rdc_AfaReport = {QStringLiteral("rdc_AfaReport"), tbl_Afa_Report};
+    rdc_Test = {QStringLiteral("rdc_Test"), nullptr};
 
     // Handlers.
     qry_Afa_Erfassung->AfterOpen = [this](TRecordStore *ds) { IBQueryAfterOpen(ds); };
@@ -354,33 +355,26 @@ void Tdm_Afa::FieldSetText(TStoreField *Sender, const QString &Text)
 
 QVariant Tdm_Afa::GetKindId(TAfaArt kind)
 {
-    QVariant result;
-    try {
-        HelperStatement(
-            QStringLiteral("Select Id, Kuerzel from Afa_Arten Where Kuerzel = :Kuerzel"));
-        qry_Helper->SetParam(QStringLiteral("Kuerzel"), CodeFromKind(kind));
-        qry_Helper->Open();
-        if (!qry_Helper->IsEmpty())
-            result = qry_Helper->FieldByName(QStringLiteral("id"))->AsInteger();
-    } catch (...) {
-        qry_Helper->Close();
-        throw;
-    }
-    qry_Helper->Close();
-    return result;
+    const TScopeGuard close([this] { qry_Helper->Close(); });
+    HelperStatement(QStringLiteral("Select Id, Kuerzel from Afa_Arten Where Kuerzel = :Kuerzel"));
+    qry_Helper->SetParam(QStringLiteral("Kuerzel"), CodeFromKind(kind));
+    qry_Helper->Open();
+    if (qry_Helper->IsEmpty())
+        return {};
+    return qry_Helper->FieldByName(QStringLiteral("id"))->AsInteger();
 }
 
 TRecordStore *Tdm_Afa::ReportStore() const
 {
-    return rvdsc_AfaReport.DataSet;
+    return rdc_AfaReport.DataSet;
 }
 
 bool Tdm_Afa::IsReportStore(const QString &name) const
 {
     if (name == QStringLiteral("tbl"))
-        return rvdsc_AfaReport.DataSet == tbl_Afa_Report;
+        return rdc_AfaReport.DataSet == tbl_Afa_Report;
     if (name == QStringLiteral("cds"))
-        return rvdsc_AfaReport.DataSet == cds_AfaReport;
+        return rdc_AfaReport.DataSet == cds_AfaReport;
     return false;
 }
 
@@ -389,13 +383,10 @@ void Tdm_Afa::PrepareReportStore(int mode)
     if (mode == 0) {
         tbl_Afa_Report->Close();
         stp_ClearAfaReport->Close();
-        try {
+        {
+            const TScopeGuard close([this] { stp_ClearAfaReport->Close(); });
             stp_ClearAfaReport->ExecSQL();
-        } catch (...) {
-            stp_ClearAfaReport->Close();
-            throw;
         }
-        stp_ClearAfaReport->Close();
         tbl_Afa_Report->OpenEmpty(); // just emptied: nothing to read
         ReportRowCounter = 0;
     } else if (mode == 1) {
@@ -433,13 +424,9 @@ void Tdm_Afa::CommitReportBatch()
     if (!m_reportBatch)
         return;
     if (IBDatabase->Connected()) {
-        try {
-            // A refused row fails the whole batch, not only the rows after it.
-            tbl_Afa_Report->FlushInserts();
-        } catch (...) {
-            RollbackReportBatch();
-            throw;
-        }
+        // A refused row fails the whole batch, not only the rows after it.
+        const TErrorGuard rollBack([this] { RollbackReportBatch(); });
+        tbl_Afa_Report->FlushInserts();
     }
     m_reportBatch = false;
     if (IBDatabase->Connected())

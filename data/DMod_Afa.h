@@ -53,7 +53,7 @@ public:
     TRecordStore *stp_ClearAfaReport;
     // Grids and forms bind to the first three; the report set's controls to ds_AfaReport.
     TDataSource ds_Afa_Erfassung, ds_Afa_ZuAbgang, ds_Afa_Konten, ds_AfaReport;
-    TReportDataConnection rvdsc_AfaReport, rvdsc_Test;
+    TReportDataConnection rdc_AfaReport, rdc_Test;
 
     QString RunId;
     QString ReportProjectFile; // the report project read by the report engine

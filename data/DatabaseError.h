@@ -4,26 +4,19 @@
 // input). Message() is German and complete; the application's handler shows it as it is.
 // A store that raises it during Post or Delete stays in its insert/edit state with every
 // typed value kept, so the row can be corrected or cancelled.
-#include <QByteArray>
-#include <QString>
-#include <exception>
+#include "AppError.h"
 
-class EDatabaseError : public std::exception
+class EDatabaseError : public EAppError
 {
 public:
     explicit EDatabaseError(QString message, QString databaseText = {})
-        : m_message(std::move(message)), m_databaseText(std::move(databaseText)),
-          m_utf8(m_message.toUtf8())
+        : EAppError(std::move(message)), m_databaseText(std::move(databaseText))
     {
     }
 
-    const QString &Message() const { return m_message; }
     // The database's own error text, when the failure came from the database (else empty).
     const QString &DatabaseText() const { return m_databaseText; }
-    const char *what() const noexcept override { return m_utf8.constData(); }
 
 private:
-    QString m_message;
     QString m_databaseText;
-    QByteArray m_utf8;
 };

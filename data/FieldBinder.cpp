@@ -1,6 +1,6 @@
 #include "FieldBinder.h"
 
-#include "DatabaseError.h"
+#include "AppError.h"
 #include "FieldText.h"
 #include "RecordStore.h"
 
@@ -176,7 +176,7 @@ void TFieldBinder::WriteOrReport(TBinding &binding)
 {
     try {
         Write(binding);
-    } catch (const EDatabaseError &error) {
+    } catch (const EAppError &error) {
         Fill(binding);
         emit ErrorRaised(error.Message());
     }

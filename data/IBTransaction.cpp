@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 #include "IBDatabase.h"
 #include "RecordStore.h"
+#include "ScopeGuard.h"
 
 #include <QSqlError>
 
@@ -71,11 +72,6 @@ void TIBTransaction::Rollback()
 
 void TIBTransaction::CommitWork()
 {
-    try {
-        Commit();
-    } catch (...) {
-        StartTransaction();
-        throw;
-    }
-    StartTransaction();
+    const TScopeGuard restart([this] { StartTransaction(); });
+    Commit();
 }

@@ -1,6 +1,6 @@
 #include "StoreTableModel.h"
 
-#include "DatabaseError.h"
+#include "AppError.h"
 #include "RecordStore.h"
 
 TStoreTableModel::TStoreTableModel(TRecordStore *store, QObject *parent)
@@ -74,7 +74,7 @@ QVariant TStoreTableModel::data(const QModelIndex &index, int role) const
     try {
         TRecordStore::TRowScope scope(m_store, index.row());
         return role == Qt::DisplayRole ? field->DisplayText() : field->EditText();
-    } catch (const EDatabaseError &) {
+    } catch (const EAppError &) {
         return {};
     }
 }
@@ -116,7 +116,7 @@ bool TStoreTableModel::setData(const QModelIndex &index, const QVariant &value, 
             m_store->MoveTo(index.row());
         m_store->Edit();
         field->SetText(value.toString());
-    } catch (const EDatabaseError &error) {
+    } catch (const EAppError &error) {
         emit ErrorRaised(error.Message());
         return false;
     }

@@ -1,9 +1,11 @@
 #include "Unit_Global.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 int createdCount = 0;
-std::unique_ptr<TGlobal> holder; // released at process end
+std::unique_ptr<TGlobal> holder;
 } // namespace
 
 TGlobal::TGlobal() : BlobHelper(std::make_unique<TBlobStreamHelper>())
@@ -20,7 +22,16 @@ int TGlobal::CreatedCount()
 
 TGlobal &Global()
 {
-    if (!holder)
+    if (!holder) {
         holder = std::make_unique<TGlobal>();
+        // Called from the application object's destructor, while the application still exists.
+        if (QCoreApplication::instance())
+            qAddPostRoutine(ReleaseGlobal);
+    }
     return *holder;
+}
+
+void ReleaseGlobal()
+{
+    holder.reset();
 }

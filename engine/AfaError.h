@@ -1,18 +1,12 @@
 #pragma once
-// An error with a German message for the user; the application's handler shows What().
-#include <QString>
-#include <exception>
+// EAfaError: an error of the depreciation engine and the evaluation run, with a German
+// message for the user.
+#include "AppError.h"
 
-class EAfaError : public std::exception
+class EAfaError : public EAppError
 {
 public:
-    explicit EAfaError(QString message) : Message(std::move(message)), Utf8(Message.toUtf8()) {}
-    const char *what() const noexcept override { return Utf8.constData(); }
-    const QString &What() const { return Message; }
-
-private:
-    QString Message;
-    QByteArray Utf8;
+    using EAppError::EAppError;
 };
 
 // A text that does not read as the number asked for.

@@ -3,6 +3,7 @@
 #include "AfaError.h"
 #include "GermanFormat.h"
 #include "RowInfoList.h"
+#include "ScopeGuard.h"
 #include "TextPreviewDocument.h"
 
 #include <QColor>
@@ -87,44 +88,33 @@ void TAfaEvaluation::Evaluate()
     if (HeadlineStep)
         HeadlineStep();
     // One run is all or nothing for the report rows: on an error the previous rows stay.
-    try {
-        ReportStore.PrepareReportStore(0);
-        if (Assets.IsOpen() && !Assets.IsEmpty()) {
-            Walk();
-            // Ordering the rows comes first: within the batch they are sorted in memory.
-            ReportStore.PrepareReportStore(1);
-        }
-        ReportStore.FinishReportRows();
-    } catch (...) {
-        ReportStore.AbandonReportRows();
-        throw;
+    const TErrorGuard abandon([this] { ReportStore.AbandonReportRows(); });
+    ReportStore.PrepareReportStore(0);
+    if (Assets.IsOpen() && !Assets.IsEmpty()) {
+        Walk();
+        // Ordering the rows comes first: within the batch they are sorted in memory.
+        ReportStore.PrepareReportStore(1);
     }
+    ReportStore.FinishReportRows();
 }
 
 void TAfaEvaluation::Walk()
 {
     const QVariant rememberedId = Assets.CurrentId();
     const int total = Assets.RecordCount();
-    auto restore = [&] {
-        Assets.EnableControls();
-        Assets.LocateId(rememberedId);
-    };
     Assets.DisableControls();
-    try {
-        if (BeforeWalk)
-            BeforeWalk();
-        int done = 0;
-        for (Assets.First(); !Assets.Eof(); Assets.Next()) {
-            if (AcceptAsset())
-                RunAsset();
-            if (Progress)
-                Progress(++done, total);
-        }
-    } catch (...) {
-        restore();
-        throw;
+    // Displays resume, then the cursor goes back to the remembered asset.
+    const TScopeGuard locate([&] { Assets.LocateId(rememberedId); });
+    const TScopeGuard enable([&] { Assets.EnableControls(); });
+    if (BeforeWalk)
+        BeforeWalk();
+    int done = 0;
+    for (Assets.First(); !Assets.Eof(); Assets.Next()) {
+        if (AcceptAsset())
+            RunAsset();
+        if (Progress)
+            Progress(++done, total);
     }
-    restore();
 }
 
 void TAfaEvaluation::ReadSettings()

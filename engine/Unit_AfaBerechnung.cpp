@@ -1,6 +1,7 @@
 #include "Unit_AfaBerechnung.h"
 
 #include "GermanFormat.h"
+#include "ScopeGuard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -108,23 +109,18 @@ double TAfABerechnung::AdditionsOfYear(int year)
     TMovementCursor &cursor = *Movements;
     const QVariant rememberedId = cursor.CurrentId();
     cursor.DisableControls();
+    // Back to the remembered row, then the displays resume (even when moving back fails).
+    const TScopeGuard enable([&] { cursor.EnableControls(); });
+    const TScopeGuard locate([&] { cursor.LocateId(rememberedId); });
     double sum = 0;
-    try {
-        for (cursor.First(); !cursor.Eof(); cursor.Next()) {
-            if (DateSerial::YearOf(
-                    DateSerial::FromVariant(cursor.FieldValue(QStringLiteral("Datum")))) != year)
-                continue;
-            const QVariant addition = cursor.FieldValue(QStringLiteral("Zugang"));
-            if (!addition.isNull())
-                sum += addition.toDouble();
-        }
-    } catch (...) {
-        cursor.LocateId(rememberedId);
-        cursor.EnableControls();
-        throw;
+    for (cursor.First(); !cursor.Eof(); cursor.Next()) {
+        if (DateSerial::YearOf(
+                DateSerial::FromVariant(cursor.FieldValue(QStringLiteral("Datum")))) != year)
+            continue;
+        const QVariant addition = cursor.FieldValue(QStringLiteral("Zugang"));
+        if (!addition.isNull())
+            sum += addition.toDouble();
     }
-    cursor.LocateId(rememberedId);
-    cursor.EnableControls();
     return sum;
 }
 

@@ -1,9 +1,9 @@
 #include "ReportTool.h"
 
 #include "AfaError.h"
+#include "AppError.h"
 #include "CsvFormat.h"
 #include "DMod_Afa.h"
-#include "DatabaseError.h"
 #include "EvaluationSession.h"
 #include "Unit_Global.h"
 
@@ -104,12 +104,8 @@ int TReportTool::Run(const QStringList &arguments)
     try {
         Output = Evaluate(options);
         return 0;
-    } catch (const EDatabaseError &e) {
-        ErrorMessage = e.Message();
-    } catch (const EAfaError &e) {
-        ErrorMessage = e.What();
-    } catch (const std::exception &e) {
-        ErrorMessage = QString::fromUtf8(e.what());
+    } catch (...) {
+        ErrorMessage = ErrorMessageOf();
     }
     return 2;
 }

@@ -37,6 +37,17 @@ int RunDataChild(int argc, char **argv)
     const QByteArray mode = qgetenv("NORBEK_DATA_CHILD");
     if (mode.isEmpty())
         return -1;
+    if (mode == "holder") {
+        // The holder goes with the application object: using it afterwards makes a new one.
+        {
+            QCoreApplication app(argc, argv);
+            Global();
+        }
+        const int before = TGlobal::CreatedCount();
+        Global();
+        std::printf("%d %d\n", before, TGlobal::CreatedCount());
+        return 0;
+    }
     QCoreApplication app(argc, argv);
     if (mode == "paths") {
         std::printf("%s\n%s\n", qPrintable(AppDir), qPrintable(DatabasePath));
@@ -64,7 +75,7 @@ void TestProcess::pathsComeFromTheRealExecutable()
     const QString selfDir = QFileInfo(self).absolutePath() + u'/';
     QCOMPARE(AppDir, selfDir);
     QCOMPARE(DatabasePath, selfDir + QStringLiteral("norbekAfa.fdb"));
-    QCOMPARE(ReportProjectPath, selfDir + QStringLiteral("norbekAfa.rav"));
+    QCOMPARE(ReportProjectPath, selfDir + QStringLiteral("norbekAfa.nrp"));
 
     QTemporaryDir dir;
     const QString folder = QFileInfo(dir.path()).canonicalFilePath() + u'/';
@@ -131,4 +142,10 @@ void TestProcess::holderCreatedOnce()
         QCOMPARE(&Global(), first);
     QCOMPARE(TGlobal::CreatedCount(), 1);
     QVERIFY(Global().BlobHelper);
+}
+
+void TestProcess::holderReleasedWithTheApplication()
+{
+    QCOMPARE(RunChild(QCoreApplication::applicationFilePath(), QStringLiteral("holder")),
+             QStringLiteral("1 2"));
 }

@@ -2,7 +2,7 @@
 #include <QObject>
 
 // Whole processes: paths from the real executable, durability across a killed process,
-// the holder created once.
+// the holder created once and released with the application object.
 class TestProcess : public QObject
 {
     Q_OBJECT
@@ -11,6 +11,7 @@ private slots:
     void postedAssetSurvivesSigkill();
     void shutdownCommits();
     void holderCreatedOnce();
+    void holderReleasedWithTheApplication();
 };
 
 // Child modes of the test executable (environment NORBEK_DATA_CHILD); returns the exit code

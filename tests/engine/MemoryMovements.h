@@ -21,6 +21,7 @@ public:
     int disableCount = 0;
     int maxDisable = 0;
     int throwOnReadOfRow = -1; // throws when a field of that row index is read
+    bool throwOnLocate = false;
 
     bool IsEmpty() const override { return rows.isEmpty(); }
     void First() override { position = 0; }
@@ -36,6 +37,8 @@ public:
     }
     bool LocateId(const QVariant &id) override
     {
+        if (throwOnLocate)
+            throw std::runtime_error("Positionierfehler");
         for (int i = 0; i < rows.size(); ++i)
             if (QVariant(rows[i].id) == id) {
                 position = i;

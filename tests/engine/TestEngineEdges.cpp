@@ -147,6 +147,16 @@ void TestEngineEdges::additionsOfYearRestoresAfterReadError()
     QVERIFY(rec.years.isEmpty());
     QCOMPARE(moves.position, 1);
     QCOMPARE(moves.disableCount, 0);
+
+    // Moving back fails as well: the read error goes on and the displays are resumed.
+    moves.throwOnLocate = true;
+    try {
+        engine.AdditionsOfYear(2025);
+        QFAIL("no error");
+    } catch (const std::runtime_error &error) {
+        QCOMPARE(QByteArray(error.what()), QByteArray("Lesefehler"));
+    }
+    QCOMPARE(moves.disableCount, 0);
 }
 
 void TestEngineEdges::additionsWithoutMovements()

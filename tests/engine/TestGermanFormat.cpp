@@ -225,7 +225,7 @@ void TestGermanFormat::strictInteger()
         StrToInt(QStringLiteral("20x6"));
         QFAIL("no error");
     } catch (const EConvertError &e) {
-        QCOMPARE(e.What(), QStringLiteral("'20x6' ist kein gültiger Integerwert"));
+        QCOMPARE(e.Message(), QStringLiteral("'20x6' ist kein gültiger Integerwert"));
     }
 }
 

@@ -1,15 +1,16 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when a folder includes a header of a folder above it.
 #   cmake -DSOURCE_DIR=<top of the sources> -P CheckLayers.cmake
-# Layers bottom-up: engine and rtf; data; report; ui and tools beside each other; app.
-set(allowed_engine engine)
-set(allowed_rtf rtf)
-set(allowed_data engine data)
-set(allowed_report engine rtf data report)
-set(allowed_ui engine rtf data report ui)
-set(allowed_tools engine rtf data report tools)
-set(allowed_app engine rtf data report ui app)
-set(folders engine rtf data report ui tools app)
+# Layers bottom-up: base; engine and rtf; data; report; ui and tools beside each other; app.
+set(allowed_base base)
+set(allowed_engine base engine)
+set(allowed_rtf base rtf)
+set(allowed_data base engine data)
+set(allowed_report base engine rtf data report)
+set(allowed_ui base engine rtf data report ui)
+set(allowed_tools base engine rtf data report tools)
+set(allowed_app base engine rtf data report ui app)
+set(folders base engine rtf data report ui tools app)
 
 # Which folder each header belongs to.
 foreach(folder ${folders})

@@ -486,7 +486,7 @@ void TestEvaluationRun::unschedulableAssetNamedInTheError()
             f.Evaluate(target);
             QFAIL("no error");
         } catch (const EAfaError &e) {
-            QCOMPARE(e.What(), message);
+            QCOMPARE(e.Message(), message);
         }
         QVERIFY(timer.elapsed() < 5000);
         QCOMPARE(
@@ -531,7 +531,7 @@ void TestEvaluationRun::invalidFiscalYearStopsBeforeClearing()
         f.Evaluate(TargetPrint);
         QFAIL("no error");
     } catch (const EConvertError &e) {
-        QCOMPARE(e.What(), QStringLiteral("'20x6' ist kein gültiger Integerwert"));
+        QCOMPARE(e.Message(), QStringLiteral("'20x6' ist kein gültiger Integerwert"));
     }
     QCOMPARE(
         TestDatabase::Scalar(f.path, QStringLiteral("SELECT COUNT(*) FROM AFA_REPORT")).toInt(), 1);

@@ -1,0 +1,11 @@
+#include "TestErrorHandler.h"
+
+#include "Application.h"
+
+#include <TestMain.h>
+
+int main(int argc, char **argv)
+{
+    TApplication app(argc, argv);
+    return RunTests<TestErrorHandler>(argc, argv);
+}
