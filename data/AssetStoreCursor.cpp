@@ -45,8 +45,10 @@ QVariant TAssetStoreCursor::FieldValue(const QString &name) const
 void TAssetStoreCursor::DisableControls()
 {
     Store.DisableControls();
+    Store.SuspendDetails();
 }
 void TAssetStoreCursor::EnableControls()
 {
+    Store.ResumeDetails();
     Store.EnableControls();
 }

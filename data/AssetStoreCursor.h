@@ -1,5 +1,6 @@
 #pragma once
-// The asset store as the evaluation walks it.
+// The asset store as the evaluation walks it. While its displays are held, the store's
+// details keep still: the evaluation reads the movements of all assets at once.
 #include "AssetCursor.h"
 
 class TRecordStore;

@@ -17,14 +17,23 @@
 //           and every typed value as they were. Moving off an inserted or edited row posts
 //           it first (cancels it when nothing was typed).
 // Detail:   MasterSource set: the select's parameters take the master's field of the same
-//           name; the rows follow the master's current row (re-read on first use after the
-//           master moved, also while the master's controls are disabled).
+//           name; the rows follow the master's current row: they are read again whenever
+//           the master's row brings other values, also while the master's controls are
+//           disabled. SuspendDetails/ResumeDetails (counted) hold the details still during a
+//           walk that does not read them; they catch up at the last ResumeDetails, or when
+//           they are moved or changed themselves.
 // Lookups:  a lookup field's LookupDataSet is opened with this store.
 // Controls: DisableControls/EnableControls are counted; while disabled no display signal
-//           is sent, and DataSetChanged() follows the last EnableControls.
+//           is sent; the last EnableControls sends DataSetChanged() when rows changed
+//           meanwhile, then StateChanged() and CurrentChanged().
+// Getters (const) only read what the store holds: they never run a statement.
 // The store is also the engine's movement cursor (TMovementCursor).
+#include "MasterDetailLink.h"
 #include "MovementCursor.h"
+#include "StatementCache.h"
+#include "StatementParams.h"
 #include "StoreField.h"
+#include "TableInsert.h"
 
 #include <QHash>
 #include <QObject>
@@ -154,6 +163,9 @@ public:
     void DisableControls() override;
     void EnableControls() override;
     bool ControlsDisabled() const { return m_disableCount > 0; }
+    // Details hold still while suspended (counted; see Detail above).
+    void SuspendDetails() { m_link.Suspend(); }
+    void ResumeDetails() { m_link.Resume(); }
 
     // Puts another row in front for reading (grid drawing); the cursor does not move.
     class TRowScope
@@ -170,11 +182,21 @@ public:
     };
 
 signals:
-    // Display signals (not sent while controls are disabled).
+    // Display signals (not sent while controls are disabled). Each "About" signal comes
+    // before the rows change, its partner after; rows are 0-based, first..last inclusive.
     void StateChanged();
-    void CurrentChanged(int row);
+    void CurrentChanged(int row);             // also after rows were inserted, removed or re-read
     void RowChanged(int row, int fieldIndex); // fieldIndex -1: the whole row
-    void DataSetChanged();                    // rows added, removed, re-read
+    void RowsAboutToBeInserted(int first, int last);
+    void RowsInserted(int first, int last);
+    void RowsAboutToBeRemoved(int first, int last);
+    void RowsRemoved(int first, int last);
+    // The rows were put in another order: order[i] is the former place of the row now at i.
+    void LayoutAboutToBeChanged();
+    void LayoutChanged(const QList<qsizetype> &order);
+    // All rows replaced: opened, closed, read again.
+    void DataSetAboutToChange();
+    void DataSetChanged();
     // Sent at the start of Post so that bound editors hand over what they hold.
     void UpdateRecordRequested();
     // Fields made from the result columns were created or dropped (sent even while
@@ -183,46 +205,35 @@ signals:
 
 private:
     friend class TStoreField;
-    friend class TIBTransaction; // forgets the gathered rows at a rollback
+    friend class TIBTransaction;    // forgets the gathered rows at a rollback
+    friend class TMasterDetailLink; // reads a detail again
     using TRow = QVector<QVariant>;
 
     void CheckActive() const;
-    void SyncDetail() const;
+    void CatchUpDetail(); // a detail held still while its master moved
     void ReadRows();
-    QString SelectText() const;
-    // Columns of a database index in their order; raises EDatabaseError when there is none.
-    QStringList IndexColumns(const QString &indexName) const;
-    void BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow) const;
+    void ReadAgain(); // re-reads and goes to the first row
+    QString SelectText();
+    void BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow);
     QVariant ReadValue(const TStoreField *field) const;
     void WriteValue(TStoreField *field, const QVariant &value);
     const TRow *ActiveRow() const;
     void StartRow(int position, const QVariantList *values = nullptr); // values in field order
+    void RemoveRows(int first, int count);
     void AfterMove(bool fireScroll);
-    void NotifyDetails();
+    // Whether displays hear of a change now; while controls are disabled they hear of it at
+    // the last EnableControls.
+    bool ShowChange();
     void DisplayCurrent();
-    void DisplayAll();
+    void DisplayRow(int row);
     void DisplayState();
     void RunWrite(const QString &sql, const TRow *oldRow, const QString &operation);
-    // Parameters of a statement, parsed once per statement text.
-    struct TBindPlan {
-        QStringList Placeholders; // ":Name" as written
-        QStringList UpperNames;
-        // Field of each parameter, and of its name after "OLD_", for stores without
-        // parameters and master.
-        mutable QVector<TStoreField *> Fields;
-        mutable QVector<TStoreField *> OldFields;
-        mutable QVector<bool> IsOld;
-        mutable int FieldsGeneration = -1;
-    };
-    const TBindPlan &BindPlan(const QString &sql) const;
-    QString TableInsertText() const; // insert statement over the writable table columns
+    QString TableInsertText() { return m_tableInsert.Text(TableName, m_fields); }
     // The prepared statement for sql in this transaction; false when it cannot be prepared.
-    std::shared_ptr<QSqlQuery> WriteQuery(const QString &sql, bool &ok);
+    std::shared_ptr<QSqlQuery> Statement(const QString &sql, bool &ok);
     bool GathersInsert(const QString &sql) const;
     bool WriteInsertGroup(int firstRow); // InsertGroup rows with one statement
-    QString InsertGroupText() const;
-    void DropRowsFrom(int row);
-    void OpenStore(bool read); // Open, reading the rows or starting with none
+    void OpenStore(bool read);           // Open, reading the rows or starting with none
 
     std::vector<std::unique_ptr<TStoreField>> m_fields;
     QHash<QString, TStoreField *> m_byName; // upper-case names
@@ -230,16 +241,10 @@ private:
     int m_fieldGeneration = 0;                // counts changes of the field set
     mutable TStoreField *m_idField = nullptr; // the "ID" field, looked up in that generation
     mutable int m_idFieldGeneration = -1;
-    mutable QString m_insertTable;
-    mutable QStringList m_insertColumns;
-    mutable QVector<const TStoreField *> m_insertFields; // the fields of m_insertColumns
-    mutable QString m_insertText;
-    mutable QString m_groupText; // InsertGroupText for m_groupBase and m_groupRows
-    mutable QString m_groupBase;
-    mutable int m_groupRows = 0;
+    TTableInsert m_tableInsert;
     int m_gathered = 0; // the last rows: posted, not written yet
     QHash<QString, QVariant> m_params;
-    std::vector<TRecordStore *> m_details;
+    TMasterDetailLink m_link{*this};
 
     QVector<TRow> m_rows;
     int m_recNo = -1;
@@ -250,19 +255,10 @@ private:
     int m_insertFrom = -1; // row the cursor stood on before Insert
     bool m_modified = false;
     int m_disableCount = 0;
+    bool m_displayStale = false; // rows changed while controls were disabled
     mutable int m_scopeRow = -1;
 
-    // Detail state: re-read lazily when the master's key moved.
-    mutable bool m_detailStale = false;
-    mutable QVariantList m_detailKey;
-
-    // The select, prepared once and run again while text and transaction stay the same
-    // (a detail re-reads at every move of its master).
-    std::unique_ptr<QSqlQuery> m_select;
-    // Prepared write statements by their text, kept within one transaction.
-    QHash<QString, std::shared_ptr<QSqlQuery>> m_writeQueries;
-    int m_writeGeneration = -1;
-    mutable QHash<QString, TBindPlan> m_bindPlans;
-    QString m_selectText;
-    int m_selectGeneration = -1;
+    // Select and writes, prepared once per transaction; the parameters of each text.
+    TStatementCache m_statements;
+    TStatementParamsCache m_statementParams;
 };

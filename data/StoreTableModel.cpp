@@ -7,16 +7,16 @@ TStoreTableModel::TStoreTableModel(TRecordStore *store, QObject *parent)
     : QAbstractTableModel(parent), m_store(store)
 {
     Rebuild();
-    connect(store, &TRecordStore::DataSetChanged, this, [this] {
+    const auto reset = [this] {
         beginResetModel();
         Rebuild();
         endResetModel();
-    });
-    connect(store, &TRecordStore::FieldsChanged, this, [this] {
-        beginResetModel();
-        Rebuild();
-        endResetModel();
-    });
+    };
+    connect(store, &TRecordStore::DataSetChanged, this, reset);
+    connect(store, &TRecordStore::RowsInserted, this, reset);
+    connect(store, &TRecordStore::RowsRemoved, this, reset);
+    connect(store, &TRecordStore::LayoutChanged, this, reset);
+    connect(store, &TRecordStore::FieldsChanged, this, reset);
     connect(store, &TRecordStore::RowChanged, this, [this](int row, int) {
         if (row >= 0 && row < rowCount() && !m_columns.isEmpty())
             emit dataChanged(index(row, 0), index(row, int(m_columns.size()) - 1));

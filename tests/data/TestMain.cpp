@@ -1,6 +1,8 @@
 #include "TestDamagedDatabase.h"
 #include "TestFieldText.h"
+#include "TestIndexSort.h"
 #include "TestInsertGroups.h"
+#include "TestMasterDetail.h"
 #include "TestModelBinder.h"
 #include "TestProcess.h"
 #include "TestReportSettings.h"
@@ -14,6 +16,7 @@ int main(int argc, char **argv)
     if (child >= 0)
         return child;
     QCoreApplication app(argc, argv);
-    return RunTests<TestFieldText, TestStores, TestInsertGroups, TestReportSettings,
-                    TestModelBinder, TestProcess, TestDamagedDatabase>(argc, argv);
+    return RunTests<TestFieldText, TestIndexSort, TestStores, TestInsertGroups, TestMasterDetail,
+                    TestReportSettings, TestModelBinder, TestProcess, TestDamagedDatabase>(argc,
+                                                                                           argv);
 }
