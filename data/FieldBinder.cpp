@@ -13,6 +13,7 @@ TFieldBinder::TFieldBinder(TRecordStore *store, QObject *parent) : QObject(paren
     connect(store, &TRecordStore::CurrentChanged, this, &TFieldBinder::Refresh);
     connect(store, &TRecordStore::RowChanged, this, &TFieldBinder::Refresh);
     connect(store, &TRecordStore::UpdateRecordRequested, this, &TFieldBinder::UpdateRecord);
+    connect(store, &TRecordStore::CurrentChanged, this, &TFieldBinder::currentIndexChanged);
 }
 
 void TFieldBinder::Bind(QObject *control, const char *property, const QString &fieldName,
@@ -172,13 +173,15 @@ void TFieldBinder::Write(TBinding &b)
 }
 
 // A refused entry shows the stored value again and reports the message.
-void TFieldBinder::WriteOrReport(TBinding &binding)
+bool TFieldBinder::WriteOrReport(TBinding &binding)
 {
     try {
         Write(binding);
+        return true;
     } catch (const EAppError &error) {
         Fill(binding);
         emit ErrorRaised(error.Message());
+        return false;
     }
 }
 
@@ -206,9 +209,134 @@ void TFieldBinder::ControlCommitted()
 
 void TFieldBinder::UpdateRecord()
 {
-    for (TBinding &b : m_bindings) {
-        if (!b.Pending)
-            continue;
-        WriteOrReport(b);
+    submit();
+}
+
+void TFieldBinder::addMapping(QObject *widget, const QString &fieldName)
+{
+    const TStoreField *field = m_store->FindField(fieldName);
+    const QMetaObject *meta = widget->metaObject();
+    QByteArray property = meta->userProperty().name();
+    if (field && field->FieldKind == TFieldKind::Lookup &&
+        meta->indexOfProperty("currentIndex") >= 0)
+        property = "currentIndex";
+    if (property.isEmpty())
+        property = "text";
+    addMapping(widget, fieldName, property);
+}
+
+void TFieldBinder::addMapping(QObject *widget, const QString &fieldName,
+                              const QByteArray &propertyName)
+{
+    removeMapping(widget);
+    const TStoreField *field = m_store->FindField(fieldName);
+    const QMetaObject *meta = widget->metaObject();
+    const QMetaType type = meta->property(meta->indexOfProperty(propertyName)).metaType();
+    TBindKind kind = TBindKind::Text;
+    if (type.id() == QMetaType::Bool || propertyName == "checkState")
+        kind = TBindKind::Check;
+    else if (type.id() == QMetaType::QDate || type.id() == QMetaType::QDateTime)
+        kind = TBindKind::Date;
+    else if (type.id() == QMetaType::Int && field && field->FieldKind == TFieldKind::Lookup)
+        kind = TBindKind::Lookup;
+    const bool finishes = meta->indexOfSignal("editingFinished()") >= 0;
+    Bind(widget, propertyName.constData(), fieldName, kind,
+         finishes ? "editingFinished()" : nullptr);
+}
+
+void TFieldBinder::removeMapping(QObject *widget)
+{
+    for (qsizetype i = m_bindings.size() - 1; i >= 0; --i)
+        if (m_bindings[i].Control == widget) {
+            if (widget)
+                disconnect(widget, nullptr, this, nullptr);
+            m_bindings.removeAt(i);
+        }
+}
+
+void TFieldBinder::clearMapping()
+{
+    while (!m_bindings.isEmpty())
+        removeMapping(m_bindings.last().Control);
+}
+
+QObject *TFieldBinder::mappedWidgetAt(const QString &fieldName) const
+{
+    for (const TBinding &b : m_bindings)
+        if (b.FieldName.compare(fieldName, Qt::CaseInsensitive) == 0)
+            return b.Control;
+    return nullptr;
+}
+
+QString TFieldBinder::mappedFieldName(QObject *widget) const
+{
+    for (const TBinding &b : m_bindings)
+        if (b.Control == widget)
+            return b.FieldName;
+    return {};
+}
+
+QByteArray TFieldBinder::mappedPropertyName(QObject *widget) const
+{
+    for (const TBinding &b : m_bindings)
+        if (b.Control == widget)
+            return b.Property;
+    return {};
+}
+
+int TFieldBinder::currentIndex() const
+{
+    return m_store->Active() ? m_store->RecNo() : -1;
+}
+
+void TFieldBinder::Move(const std::function<void()> &move)
+{
+    try {
+        move();
+    } catch (const EAppError &error) {
+        emit ErrorRaised(error.Message());
     }
+}
+
+void TFieldBinder::setCurrentIndex(int row)
+{
+    if (row >= 0 && row < m_store->RecordCount() && row != currentIndex())
+        Move([this, row] { m_store->MoveTo(row); });
+}
+
+void TFieldBinder::toFirst()
+{
+    Move([this] { m_store->First(); });
+}
+
+void TFieldBinder::toLast()
+{
+    Move([this] { m_store->Last(); });
+}
+
+void TFieldBinder::toNext()
+{
+    Move([this] { m_store->Next(); });
+}
+
+void TFieldBinder::toPrevious()
+{
+    Move([this] { m_store->Prior(); });
+}
+
+void TFieldBinder::revert()
+{
+    for (TBinding &b : m_bindings) {
+        b.Pending = false;
+        Fill(b);
+    }
+}
+
+bool TFieldBinder::submit()
+{
+    bool written = true;
+    for (TBinding &b : m_bindings)
+        if (b.Pending)
+            written = WriteOrReport(b) && written;
+    return written;
 }

@@ -16,10 +16,19 @@
 // so that a half-typed amount or date is not read at every keystroke);
 // pending texts are also written when the store posts.
 // A refused entry is reported through ErrorRaised and the control shows the stored value.
+//
+// The same in QDataWidgetMapper's terms: addMapping(control, fieldName[, property]) binds the
+// control's user property (a lookup field: its currentIndex), of the kind its type says
+// (bool or checkState: Check, QDate/QDateTime: Date, int on a lookup field: Lookup, else
+// Text), written when the control's editing is finished (editingFinished() where it has
+// one), at once otherwise. currentIndex/setCurrentIndex and toFirst.. are the store's
+// current row; revert() shows the fields again and drops typed changes not yet written;
+// submit() writes them (false when one was refused). Posting stays the store's.
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 class TRecordStore;
 
@@ -38,8 +47,27 @@ public:
     void Refresh();      // fills every control from its field
     void UpdateRecord(); // writes controls with pending changes
 
+    void addMapping(QObject *widget, const QString &fieldName);
+    void addMapping(QObject *widget, const QString &fieldName, const QByteArray &propertyName);
+    void removeMapping(QObject *widget);
+    void clearMapping();
+    QObject *mappedWidgetAt(const QString &fieldName) const;
+    QString mappedFieldName(QObject *widget) const;
+    QByteArray mappedPropertyName(QObject *widget) const;
+    int currentIndex() const;
+
+public slots:
+    void setCurrentIndex(int row); // a refused move is reported through ErrorRaised
+    void toFirst();
+    void toLast();
+    void toNext();
+    void toPrevious();
+    void revert();
+    bool submit();
+
 signals:
     void ErrorRaised(const QString &message);
+    void currentIndexChanged(int row);
 
 private slots:
     void ControlChanged();
@@ -56,7 +84,8 @@ private:
     };
     void Fill(TBinding &binding);
     void Write(TBinding &binding);
-    void WriteOrReport(TBinding &binding);
+    bool WriteOrReport(TBinding &binding);
+    void Move(const std::function<void()> &move);
     TBinding *BindingOf(QObject *control);
 
     TRecordStore *m_store;

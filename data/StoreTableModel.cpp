@@ -7,16 +7,27 @@ TStoreTableModel::TStoreTableModel(TRecordStore *store, QObject *parent)
     : QAbstractTableModel(parent), m_store(store)
 {
     Rebuild();
-    const auto reset = [this] {
-        beginResetModel();
-        Rebuild();
-        endResetModel();
-    };
-    connect(store, &TRecordStore::DataSetChanged, this, reset);
-    connect(store, &TRecordStore::RowsInserted, this, reset);
-    connect(store, &TRecordStore::RowsRemoved, this, reset);
-    connect(store, &TRecordStore::LayoutChanged, this, reset);
-    connect(store, &TRecordStore::FieldsChanged, this, reset);
+    connect(store, &TRecordStore::DataSetAboutToChange, this, &TStoreTableModel::StartReset);
+    connect(store, &TRecordStore::DataSetChanged, this, &TStoreTableModel::FinishReset);
+    connect(store, &TRecordStore::FieldsChanged, this, &TStoreTableModel::FieldsChanged);
+    connect(store, &TRecordStore::RowsAboutToBeInserted, this, [this](int first, int last) {
+        m_changing = true;
+        beginInsertRows({}, first, last);
+    });
+    connect(store, &TRecordStore::RowsInserted, this, [this] {
+        endInsertRows();
+        m_changing = false;
+    });
+    connect(store, &TRecordStore::RowsAboutToBeRemoved, this, [this](int first, int last) {
+        m_changing = true;
+        beginRemoveRows({}, first, last);
+    });
+    connect(store, &TRecordStore::RowsRemoved, this, [this] {
+        endRemoveRows();
+        m_changing = false;
+    });
+    connect(store, &TRecordStore::LayoutAboutToBeChanged, this, &TStoreTableModel::StartLayout);
+    connect(store, &TRecordStore::LayoutChanged, this, &TStoreTableModel::FinishLayout);
     connect(store, &TRecordStore::RowChanged, this, [this](int row, int) {
         if (row >= 0 && row < rowCount() && !m_columns.isEmpty())
             emit dataChanged(index(row, 0), index(row, int(m_columns.size()) - 1));
@@ -30,6 +41,58 @@ void TStoreTableModel::Rebuild()
     for (int i = 0; i < m_store->FieldCount(); ++i)
         if (m_store->Fields(i)->Visible)
             m_columns << m_store->Fields(i);
+}
+
+void TStoreTableModel::StartReset()
+{
+    if (m_resetting)
+        return;
+    m_resetting = m_changing = true;
+    beginResetModel();
+}
+
+void TStoreTableModel::FinishReset()
+{
+    StartReset(); // a reset the store did not announce
+    Rebuild();
+    endResetModel();
+    m_resetting = m_changing = false;
+}
+
+void TStoreTableModel::FieldsChanged()
+{
+    if (m_resetting) {
+        Rebuild(); // the reset under way shows the new columns
+        return;
+    }
+    m_changing = true;
+    beginResetModel();
+    Rebuild();
+    endResetModel();
+    m_changing = false;
+}
+
+void TStoreTableModel::StartLayout()
+{
+    m_changing = true;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    m_layoutIndexes = persistentIndexList();
+}
+
+void TStoreTableModel::FinishLayout(const QList<qsizetype> &order)
+{
+    QVector<int> newRowOf(order.size());
+    for (qsizetype row = 0; row < order.size(); ++row)
+        newRowOf[order[row]] = int(row);
+    QModelIndexList moved;
+    moved.reserve(m_layoutIndexes.size());
+    for (const QModelIndex &old : std::as_const(m_layoutIndexes))
+        moved << (old.row() < newRowOf.size() ? index(newRowOf[old.row()], old.column())
+                                              : QModelIndex());
+    changePersistentIndexList(m_layoutIndexes, moved);
+    m_layoutIndexes.clear();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    m_changing = false;
 }
 
 TStoreField *TStoreTableModel::FieldOfColumn(int column) const

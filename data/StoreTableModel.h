@@ -6,6 +6,10 @@
 // (or on Post). A text equal to the cell's edit text is no change and leaves the store
 // alone. The key field ID is not editable. A refused entry is reported through ErrorRaised
 // and setData returns false.
+// Views hear what changed: rows inserted and removed, a row's values, a new order (the
+// persistent indexes move with their rows); the model is reset only when the store opens,
+// closes or reads its rows again, when its fields change, and after displays were held while
+// rows changed. CurrentRowChanged follows the store's current row (see TStoreSelectionSync).
 #include <QAbstractTableModel>
 #include <QVector>
 
@@ -19,6 +23,8 @@ public:
     explicit TStoreTableModel(TRecordStore *store, QObject *parent = nullptr);
 
     TRecordStore *Store() const { return m_store; }
+    // Rows are being inserted, removed, reordered or reset: views' indexes are in motion.
+    bool Changing() const { return m_changing; }
     TStoreField *FieldOfColumn(int column) const;
     int ColumnOfField(const QString &fieldName) const;
 
@@ -37,7 +43,15 @@ signals:
 private:
     static bool IsKeyField(const TStoreField *field);
     void Rebuild();
+    void StartReset();
+    void FinishReset();
+    void FieldsChanged();
+    void StartLayout();
+    void FinishLayout(const QList<qsizetype> &order);
 
     TRecordStore *m_store;
     QVector<TStoreField *> m_columns;
+    bool m_resetting = false;
+    bool m_changing = false;
+    QModelIndexList m_layoutIndexes; // persistent indexes while the rows are reordered
 };

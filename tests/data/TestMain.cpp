@@ -1,3 +1,4 @@
+#include "TestBinderMapping.h"
 #include "TestDamagedDatabase.h"
 #include "TestFieldText.h"
 #include "TestIndexSort.h"
@@ -6,8 +7,10 @@
 #include "TestModelBinder.h"
 #include "TestProcess.h"
 #include "TestReportSettings.h"
+#include "TestStoreModel.h"
 #include "TestStores.h"
 
+#include <QApplication>
 #include <TestMain.h>
 
 int main(int argc, char **argv)
@@ -15,8 +18,8 @@ int main(int argc, char **argv)
     const int child = RunDataChild(argc, argv);
     if (child >= 0)
         return child;
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv); // the view tests need widgets
     return RunTests<TestFieldText, TestIndexSort, TestStores, TestInsertGroups, TestMasterDetail,
-                    TestReportSettings, TestModelBinder, TestProcess, TestDamagedDatabase>(argc,
-                                                                                           argv);
+                    TestReportSettings, TestModelBinder, TestStoreModel, TestBinderMapping,
+                    TestProcess, TestDamagedDatabase>(argc, argv);
 }
