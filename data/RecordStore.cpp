@@ -14,6 +14,32 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+// Tells displays that all rows are replaced, and at the end of the scope (also when leaving
+// by an exception) that the new ones stand.
+class TRecordStore::TRowsReplaced
+{
+public:
+    TRowsReplaced(TRecordStore &store, bool displayCurrent)
+        : m_store(store), m_shown(store.ShowChange()), m_displayCurrent(displayCurrent)
+    {
+        if (m_shown)
+            emit m_store.DataSetAboutToChange();
+    }
+    ~TRowsReplaced()
+    {
+        if (m_shown)
+            emit m_store.DataSetChanged();
+        if (m_displayCurrent)
+            m_store.DisplayCurrent();
+    }
+    Q_DISABLE_COPY_MOVE(TRowsReplaced)
+
+private:
+    TRecordStore &m_store;
+    const bool m_shown;
+    const bool m_displayCurrent;
+};
+
 TRecordStore::TRecordStore(const QString &name, QObject *parent) : QObject(parent)
 {
     setObjectName(name);
@@ -117,58 +143,28 @@ std::shared_ptr<QSqlQuery> TRecordStore::Statement(const QString &sql, bool &ok)
 
 void TRecordStore::BindParams(QSqlQuery &query, const QString &sql, const TRow *oldRow)
 {
-    TStatementParams &plan = m_statementParams.Of(sql);
-    if (m_params.isEmpty() && !MasterSource) {
-        // Only fields can fill the parameters; they are looked up once per field set.
-        if (plan.FieldsGeneration != m_fieldGeneration) {
-            plan.Fields.clear();
-            plan.OldFields.clear();
-            plan.IsOld.clear();
-            for (const QString &upper : plan.UpperNames) {
-                const bool isOld = upper.startsWith(QStringLiteral("OLD_"));
-                TStoreField *old = isOld ? FindField(upper.mid(4)) : nullptr;
-                plan.Fields << FindField(upper);
-                plan.OldFields << (old && old->m_slot >= 0 ? old : nullptr);
-                plan.IsOld << isOld;
-            }
-            plan.FieldsGeneration = m_fieldGeneration;
-        }
-        const TRow *row = ActiveRow();
-        for (qsizetype i = 0; i < plan.Fields.size(); ++i) {
-            QVariant value;
-            if (oldRow && plan.IsOld[i]) {
-                if (const TStoreField *f = plan.OldFields[i])
-                    value = (*oldRow)[f->m_slot];
-            } else if (const TStoreField *f = plan.Fields[i]) {
-                // Buffered fields straight from the row, others (lookups) through the field.
-                value = row && f->FieldKind == TFieldKind::Data && f->m_slot >= 0
-                            ? (*row)[f->m_slot]
-                            : f->Value();
-                if (value.isNull())
-                    value = f->Coerce(QVariant());
-            }
-            query.bindValue(plan.Placeholders[i], value);
-        }
-        return;
-    }
-    for (qsizetype i = 0; i < plan.UpperNames.size(); ++i) {
+    const TStatementParams &params = m_statementParams.Of(sql);
+    const TRow *row = ActiveRow();
+    for (qsizetype i = 0; i < params.UpperNames.size(); ++i) {
         QVariant value;
-        const QString &upper = plan.UpperNames[i];
+        const QString &upper = params.UpperNames[i];
         if (oldRow && upper.startsWith(QStringLiteral("OLD_"))) {
             if (TStoreField *f = FindField(upper.mid(4)); f && f->m_slot >= 0)
                 value = (*oldRow)[f->m_slot];
-        } else if (m_params.contains(upper)) {
+        } else if (!m_params.isEmpty() && m_params.contains(upper)) {
             value = m_params.value(upper);
-        } else if (MasterSource && MasterSource->FindField(upper) && !oldRow) {
+        } else if (MasterSource && !oldRow && MasterSource->FindField(upper)) {
             value = MasterSource->m_recNo >= 0 || MasterSource->m_scopeRow >= 0
                         ? MasterSource->FieldByName(upper)->Value()
                         : QVariant();
         } else if (TStoreField *f = FindField(upper)) {
-            value = f->Value();
+            // Buffered fields straight from the row, others (lookups) through the field.
+            value = row && f->FieldKind == TFieldKind::Data && f->m_slot >= 0 ? (*row)[f->m_slot]
+                                                                              : f->Value();
             if (value.isNull())
                 value = f->Coerce(QVariant());
         }
-        query.bindValue(plan.Placeholders[i], value);
+        query.bindValue(params.Placeholders[i], value);
     }
 }
 
@@ -244,14 +240,7 @@ void TRecordStore::ReadRows()
 
 void TRecordStore::ReadAgain()
 {
-    const bool shown = ShowChange();
-    if (shown)
-        emit DataSetAboutToChange();
-    const auto displayed = qScopeGuard([this, shown] {
-        if (shown)
-            emit DataSetChanged();
-        DisplayCurrent();
-    });
+    const TRowsReplaced replaced(*this, true);
     ReadRows();
     m_link.Follow();
 }
@@ -278,13 +267,7 @@ void TRecordStore::OpenStore(bool read)
     if (MasterSource)
         MasterSource->m_link.AddDetail(this);
     {
-        const bool shown = ShowChange();
-        if (shown)
-            emit DataSetAboutToChange();
-        const auto displayed = qScopeGuard([this, shown] {
-            if (shown)
-                emit DataSetChanged();
-        });
+        const TRowsReplaced replaced(*this, false);
         if (read) {
             ReadRows();
         } else {
@@ -310,13 +293,7 @@ void TRecordStore::Close()
         Cancel();
     FlushInserts();
     {
-        const bool shown = ShowChange();
-        if (shown)
-            emit DataSetAboutToChange();
-        const auto displayed = qScopeGuard([this, shown] {
-            if (shown)
-                emit DataSetChanged();
-        });
+        const TRowsReplaced replaced(*this, false);
         m_rows.clear();
         m_recNo = -1;
         m_eof = m_bof = true;
@@ -341,14 +318,7 @@ void TRecordStore::Refresh()
     CheckBrowseMode();
     FlushInserts();
     const QVariant id = CurrentId();
-    const bool shown = ShowChange();
-    if (shown)
-        emit DataSetAboutToChange();
-    const auto displayed = qScopeGuard([this, shown] {
-        if (shown)
-            emit DataSetChanged();
-        DisplayCurrent();
-    });
+    const TRowsReplaced replaced(*this, true);
     ReadRows();
     if (const TStoreField *idField = FindField(QStringLiteral("ID")); idField && !id.isNull())
         for (int r = 0; r < m_rows.size(); ++r)

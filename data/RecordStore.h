@@ -208,6 +208,7 @@ private:
     friend class TIBTransaction;    // forgets the gathered rows at a rollback
     friend class TMasterDetailLink; // reads a detail again
     using TRow = QVector<QVariant>;
+    class TRowsReplaced;
 
     void CheckActive() const;
     void CatchUpDetail(); // a detail held still while its master moved
@@ -238,9 +239,7 @@ private:
     std::vector<std::unique_ptr<TStoreField>> m_fields;
     QHash<QString, TStoreField *> m_byName; // upper-case names
     bool m_autoFields = false;
-    int m_fieldGeneration = 0;                // counts changes of the field set
-    mutable TStoreField *m_idField = nullptr; // the "ID" field, looked up in that generation
-    mutable int m_idFieldGeneration = -1;
+    int m_fieldGeneration = 0; // counts changes of the field set
     TTableInsert m_tableInsert;
     int m_gathered = 0; // the last rows: posted, not written yet
     QHash<QString, QVariant> m_params;

@@ -149,12 +149,7 @@ QVariant TRecordStore::Lookup(const QString &keyField, const QVariant &keyValue,
 
 QVariant TRecordStore::CurrentId() const
 {
-    // Asked for on every move of a detail; the field is looked up once per field set.
-    if (m_idFieldGeneration != m_fieldGeneration) {
-        m_idField = FindField(QStringLiteral("ID"));
-        m_idFieldGeneration = m_fieldGeneration;
-    }
-    const TStoreField *id = m_idField;
+    const TStoreField *id = FindField(QStringLiteral("ID"));
     if (!id || !Active() || m_recNo < 0)
         return {};
     return id->Value();

@@ -2,9 +2,6 @@
 // Named parameters of a statement (":NAME"), worked out once per statement text.
 #include <QHash>
 #include <QStringList>
-#include <QVector>
-
-class TStoreField;
 
 // Parameter names of a statement, in order, without repeats (case-insensitive); quoted text
 // and "::" are skipped.
@@ -13,12 +10,6 @@ QStringList ParamNames(const QString &sql);
 struct TStatementParams {
     QStringList Placeholders; // ":Name" as written
     QStringList UpperNames;
-    // For stores whose parameters only fields fill: the field of each parameter, and of its
-    // name after "OLD_", as found in field set FieldsGeneration.
-    QVector<TStoreField *> Fields;
-    QVector<TStoreField *> OldFields;
-    QVector<bool> IsOld;
-    int FieldsGeneration = -1;
 };
 
 // The parameters of each statement text a store ran.
