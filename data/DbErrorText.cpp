@@ -188,3 +188,36 @@ QString GermanStatementError(const QString &text)
 {
     return QStringLiteral("Die Datenbankanweisung konnte nicht ausgeführt werden: %1").arg(text);
 }
+
+QString GermanOpenError(const QString &path, const QString &databaseText)
+{
+    const QString text = databaseText.toLower();
+    const QString file = Quoted(path);
+    if (text.contains(QStringLiteral("\"lock\"")) ||
+        text.contains(QStringLiteral("already opened")))
+        return QStringLiteral(
+                   "Die Daten in %1 werden gerade von einem anderen laufenden norbekAfa (oder "
+                   "einem anderen Datenbankprogramm) verwendet. Schließen Sie das andere Programm "
+                   "und starten Sie norbekAfa danach neu.")
+            .arg(file);
+    if (text.contains(QStringLiteral("no such file")) ||
+        text.contains(QStringLiteral("error while trying to open file")))
+        return QStringLiteral("Die Datenbank %1 fehlt. Legen Sie Ihre Sicherung an diese Stelle "
+                              "zurück oder lassen Sie mit ./run.sh eine leere Datenbank anlegen, "
+                              "und starten Sie norbekAfa danach neu.")
+            .arg(file);
+    if (text.contains(QStringLiteral("not a valid database")) ||
+        text.contains(QStringLiteral("corrupt")) ||
+        text.contains(QStringLiteral("unsupported on-disk")))
+        return QStringLiteral("Die Datenbank %1 ist beschädigt oder keine Datenbank von "
+                              "norbekAfa. Legen Sie Ihre Sicherung an diese Stelle zurück und "
+                              "starten Sie norbekAfa danach neu.")
+            .arg(file);
+    if (text.contains(QStringLiteral("permission denied")))
+        return QStringLiteral("Die Datenbank %1 darf nicht gelesen oder geschrieben werden. Geben "
+                              "Sie Ihrem Benutzer Lese- und Schreibrechte auf die Datei und ihren "
+                              "Ordner und starten Sie norbekAfa danach neu.")
+            .arg(file);
+    return QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden: %2")
+        .arg(file, databaseText);
+}

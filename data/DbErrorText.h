@@ -14,3 +14,6 @@ QString GermanWriteError(const TRecordStore *store, const QString &databaseText,
 bool IsConflictError(const QString &databaseText);
 // A single statement (scratch query) that failed.
 QString GermanStatementError(const QString &databaseText);
+// The database file could not be attached: says what is wrong (missing, damaged, in use by
+// another running program) and what to do.
+QString GermanOpenError(const QString &path, const QString &databaseText);

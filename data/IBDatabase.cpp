@@ -1,6 +1,7 @@
 #include "IBDatabase.h"
 
 #include "DatabaseError.h"
+#include "DbErrorText.h"
 #include "IBTransaction.h"
 
 #include <QSqlError>
@@ -65,9 +66,7 @@ void TIBDatabase::Open()
     db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=%1").arg(CharacterSet));
     if (!db.open()) {
         const QString text = db.lastError().text();
-        throw EDatabaseError(QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: %2")
-                                 .arg(DatabaseName, text),
-                             text);
+        throw EDatabaseError(GermanOpenError(DatabaseName, text), text);
     }
     if (DefaultTransaction)
         DefaultTransaction->StartTransaction();

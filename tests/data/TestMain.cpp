@@ -5,6 +5,7 @@
 #include "TestInsertGroups.h"
 #include "TestMasterDetail.h"
 #include "TestModelBinder.h"
+#include "TestOpenFailures.h"
 #include "TestProcess.h"
 #include "TestReportSettings.h"
 #include "TestStoreModel.h"
@@ -21,5 +22,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv); // the view tests need widgets
     return RunTests<TestFieldText, TestIndexSort, TestStores, TestInsertGroups, TestMasterDetail,
                     TestReportSettings, TestModelBinder, TestStoreModel, TestBinderMapping,
-                    TestProcess, TestDamagedDatabase>(argc, argv);
+                    TestProcess, TestDamagedDatabase, TestOpenFailures>(argc, argv);
 }

@@ -123,7 +123,7 @@ void TestErrorHandler::slotErrorIsShownAndLogged_data()
         TIBDatabase db;
         db.DatabaseName = missing;
         db.Open();
-    }) << QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden: ").arg(missing)
+    }) << QStringLiteral("Die Datenbank „%1“ fehlt.").arg(missing)
                               << QString();
     QTest::newRow("standard, two lines")
         << std::function<void()>([] { throw std::runtime_error("Erste Zeile\nZweite Zeile"); })
