@@ -1,9 +1,11 @@
 #include "Application.h"
+#include "DMod_Afa.h"
 #include "Form_Afa.h"
 
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace
 {
@@ -28,10 +30,19 @@ int main(int argc, char *argv[])
     // The program's name in task lists (WM_CLASS) and the error messages' title; window
     // captions stay as they are set.
     QApplication::setApplicationName(QStringLiteral("norbek  DoV-Ivevera"));
+    QApplication::setApplicationVersion(QStringLiteral(NORBEK_VERSION));
 
-    Tfrm_Afa frm_Afa;
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        frm_Afa.move(screen->availableGeometry().center() - frm_Afa.rect().center());
-    frm_Afa.show();
-    return app.exec();
+    // The data module before the window; the window opens the database. Torn down in
+    // reverse: the window first, then the data module, which commits and detaches.
+    auto dm = std::make_unique<Tdm_Afa>();
+    int result = EXIT_FAILURE;
+    {
+        Tfrm_Afa frm_Afa(*dm);
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            frm_Afa.move(screen->availableGeometry().center() - frm_Afa.rect().center());
+        frm_Afa.show();
+        result = app.exec();
+    }
+    dm.reset();
+    return result;
 }

@@ -2,6 +2,7 @@
 
 #include "DMod_Afa.h"
 #include "TextPreviewDocument.h"
+#include "Unit_Global.h"
 
 TEvaluationSession::TEvaluationSession(Tdm_Afa &dm,
                                        std::function<QString(const QString &)> readSetting)
@@ -19,4 +20,12 @@ TEvaluationSession::TEvaluationSession(Tdm_Afa &dm,
     Headline.Report = &Report;
     Headline.Preview = &Preview;
     Evaluation.HeadlineStep = [this] { Headline.SettingsCommand(QStringLiteral("out")); };
+}
+
+QString ReadStoredHeadline(Tdm_Afa &dm, const QString &key)
+{
+    dm.SettingsStatement(QStringLiteral("sel"), key, QString(), QString());
+    if (dm.qry_Helper->IsEmpty())
+        return QString();
+    return Global().BlobHelper->BlobToString(dm.qry_Helper, QStringLiteral("blobwert"));
 }

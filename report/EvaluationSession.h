@@ -12,6 +12,10 @@
 
 class Tdm_Afa;
 
+// The stored headline (RTF source) of key "RPT" or "RUT", read without creating its
+// settings row; empty when none is stored.
+QString ReadStoredHeadline(Tdm_Afa &dm, const QString &key);
+
 class TEvaluationSession
 {
 public:

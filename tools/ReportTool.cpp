@@ -15,15 +15,6 @@
 namespace
 {
 
-// The stored headline, read without creating its settings row.
-QString ReadHeadline(Tdm_Afa &dm, const QString &key)
-{
-    dm.SettingsStatement(QStringLiteral("sel"), key, QString(), QString());
-    if (dm.qry_Helper->IsEmpty())
-        return QString();
-    return Global().BlobHelper->BlobToString(dm.qry_Helper, QStringLiteral("blobwert"));
-}
-
 QByteArray ReportRowsAsCsv(TRecordStore &store)
 {
     const QStringList &columns = TAfaReportRow::ColumnNames();
@@ -134,7 +125,8 @@ QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
     }
     CheckStop(); // nothing is written yet
 
-    TEvaluationSession session(dm, [&dm](const QString &key) { return ReadHeadline(dm, key); });
+    TEvaluationSession session(dm,
+                               [&dm](const QString &key) { return ReadStoredHeadline(dm, key); });
     session.Evaluation.Settings = options.Settings;
     session.Evaluation.Progress = [this](int done, int total) {
         CheckStop();

@@ -1,0 +1,48 @@
+#include "EntryPage.h"
+
+#include "PageParts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TEntryPage::TEntryPage(Tdm_Afa &dm, int formHeight, int toolbarHeight, QWidget *parent)
+    : QWidget(parent), m_dm(dm)
+{
+    m_column = new QVBoxLayout(this);
+    m_column->setContentsMargins(0, 0, 0, 0);
+    m_column->setSpacing(0);
+    m_column->addWidget(
+        PageParts::ToolbarStrip(this, PageParts::EntryToolbarColor, m_toolbar, toolbarHeight));
+    m_toolbar->addStretch(1);
+    m_form = new QWidget(this);
+    PageParts::Fill(m_form, PageParts::PageColor);
+    m_form->setFixedHeight(formHeight - toolbarHeight);
+    m_column->addWidget(m_form);
+    m_column->addWidget(PageParts::GreyLine(this));
+}
+
+void TEntryPage::SetNavigator(QWidget *navigator)
+{
+    m_toolbar->insertWidget(0, navigator);
+}
+
+void TEntryPage::SetGrid(QWidget *grid)
+{
+    m_column->addWidget(grid, 1);
+}
+
+QLabel *TEntryPage::AddLabel(const QString &text, QWidget *buddy, int x, int y, int width,
+                             bool rightAligned)
+{
+    auto *label = new QLabel(text, m_form);
+    label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    label->setWordWrap(text.contains(u'\n'));
+    const int lines = int(text.count(u'\n')) + 1;
+    label->setGeometry(x, y, width, 19 + (lines - 1) * 13);
+    if (buddy) {
+        label->setBuddy(buddy);
+        buddy->setAccessibleName(QString(text).replace(u'\n', u' '));
+    }
+    return label;
+}

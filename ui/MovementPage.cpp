@@ -1,0 +1,3 @@
+#include "MovementPage.h"
+
+TMovementPage::TMovementPage(Tdm_Afa &dm, QWidget *parent) : TEntryPage(dm, 211, 32, parent) {}
