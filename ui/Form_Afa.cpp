@@ -393,7 +393,7 @@ bool Tfrm_Afa::SettleEditsBeforeClose()
         const TStoreState state = store->State();
         if (state != TStoreState::Insert && state != TStoreState::Edit)
             continue;
-        if (state == TStoreState::Insert && !store->Modified()) {
+        if (store->State() == TStoreState::Insert && !store->Modified()) {
             store->Cancel();
             continue;
         }
