@@ -1,6 +1,7 @@
 #include "TestBinderMapping.h"
 #include "TestDamagedDatabase.h"
 #include "TestFieldText.h"
+#include "TestGridSorter.h"
 #include "TestIndexSort.h"
 #include "TestInsertGroups.h"
 #include "TestMasterDetail.h"
@@ -21,5 +22,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv); // the view tests need widgets
     return RunTests<TestFieldText, TestIndexSort, TestStores, TestInsertGroups, TestMasterDetail,
                     TestReportSettings, TestModelBinder, TestStoreModel, TestBinderMapping,
-                    TestProcess, TestDamagedDatabase>(argc, argv);
+                    TestProcess, TestDamagedDatabase, TestGridSorter>(argc, argv);
 }
