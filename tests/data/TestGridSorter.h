@@ -11,9 +11,6 @@ private slots:
     void sameColumnNameOfAnotherTable();
     void existingOrderByIsReplaced();
     void reopeningReadsTheJoinsAfresh();
-    void splitItemsEdges();
-    void parsersReadTheItems();
-    void sortNameOfLookupFields();
     void nothingToSort();
     void modifiedRowIsPostedFirst();
     void refusedPostKeepsRowAndOrder();
@@ -21,5 +18,4 @@ private slots:
     void refusedOrderKeepsThePreviousRows();
     void sortingReadsTheRowsOnce();
     void oneSorterPerProcess();
-    void randomStatementsNeverCrash();
 };

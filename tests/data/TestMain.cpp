@@ -1,6 +1,7 @@
 #include "TestBinderMapping.h"
 #include "TestDamagedDatabase.h"
 #include "TestFieldText.h"
+#include "TestGridSortItems.h"
 #include "TestGridSorter.h"
 #include "TestIndexSort.h"
 #include "TestInsertGroups.h"
@@ -22,5 +23,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv); // the view tests need widgets
     return RunTests<TestFieldText, TestIndexSort, TestStores, TestInsertGroups, TestMasterDetail,
                     TestReportSettings, TestModelBinder, TestStoreModel, TestBinderMapping,
-                    TestProcess, TestDamagedDatabase, TestGridSorter>(argc, argv);
+                    TestProcess, TestDamagedDatabase, TestGridSortItems, TestGridSorter>(argc,
+                                                                                         argv);
 }
