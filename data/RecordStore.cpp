@@ -329,6 +329,53 @@ void TRecordStore::Refresh()
     m_link.Follow();
 }
 
+void TRecordStore::SetStatement(const QStringList &sql)
+{
+    const bool wasActive = Active();
+    if (wasActive) {
+        CheckBrowseMode();
+        FlushInserts();
+    }
+    const QVariant id = CurrentId();
+    const QStringList previous = SQL;
+    // The details follow once, to the row the store ends on.
+    SuspendDetails();
+    std::exception_ptr refused;
+    try {
+        Close();
+        SQL = sql;
+        Open();
+    } catch (...) {
+        refused = std::current_exception();
+    }
+    if (!refused) {
+        ResumeDetails();
+        return;
+    }
+    SQL = previous;
+    bool resumed = false;
+    try {
+        if (wasActive) {
+            Close();
+            Open();
+            if (!id.isNull())
+                LocateId(id);
+        }
+        resumed = true;
+        ResumeDetails();
+    } catch (...) {
+        // The previous select (or a detail) fails now as well: the first refusal is the one
+        // to report.
+        if (!resumed) {
+            try {
+                ResumeDetails();
+            } catch (...) {
+            }
+        }
+    }
+    std::rethrow_exception(refused);
+}
+
 void TRecordStore::SortByIndex(const QString &indexName)
 {
     CheckActive();

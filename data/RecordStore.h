@@ -110,6 +110,12 @@ public:
     void OpenEmpty();
     void Close();
     void Refresh(); // re-reads the rows and stays on the same ID where it can
+    // Reads with another select and stands on the first row; a closed store is opened. A row
+    // being inserted or edited is posted first (an untouched new one cancelled); a refused
+    // post raises and changes nothing. If the database refuses the new select, the previous
+    // one is put back and read again, on the same ID where it can, and the refusal is raised.
+    // The details follow once, to the new current row.
+    void SetStatement(const QStringList &sql);
     // Puts the rows held in the order of the named index (as reopening with IndexName set
     // would read them, when the store holds exactly the table's rows) and goes to the first.
     void SortByIndex(const QString &indexName);

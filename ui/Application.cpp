@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "DBGridSorter.h"
 #include "ErrorHandler.h"
 #include "Unit_Global.h"
 
@@ -29,6 +30,7 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
 TApplication::~TApplication()
 {
+    ReleaseGridSorter();
     ReleaseGlobal();
 }
 

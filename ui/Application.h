@@ -1,7 +1,7 @@
 #pragma once
 // TApplication: the program's application object. No error leaves an event handler, slot or
 // model method: notify() hands it to TErrorHandler and the event loop goes on. The
-// process-wide helper holder goes with it, before the application itself.
+// process-wide grid sorter and helper holder go with it, before the application itself.
 #include <QApplication>
 
 class TApplication : public QApplication

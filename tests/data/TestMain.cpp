@@ -1,6 +1,8 @@
 #include "TestBinderMapping.h"
 #include "TestDamagedDatabase.h"
 #include "TestFieldText.h"
+#include "TestGridSortItems.h"
+#include "TestGridSorter.h"
 #include "TestIndexSort.h"
 #include "TestInsertGroups.h"
 #include "TestMasterDetail.h"
@@ -22,5 +24,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv); // the view tests need widgets
     return RunTests<TestFieldText, TestIndexSort, TestStores, TestInsertGroups, TestMasterDetail,
                     TestReportSettings, TestModelBinder, TestStoreModel, TestBinderMapping,
-                    TestProcess, TestDamagedDatabase, TestOpenFailures>(argc, argv);
+                    TestProcess, TestDamagedDatabase, TestOpenFailures, TestGridSortItems,
+                    TestGridSorter>(argc, argv);
 }
