@@ -1,3 +1,4 @@
+#include "TestDbGrid.h"
 #include "TestErrorHandler.h"
 
 #include "Application.h"
@@ -7,5 +8,5 @@
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
-    return RunTests<TestErrorHandler>(argc, argv);
+    return RunTests<TestErrorHandler, TestDbGrid>(argc, argv);
 }
