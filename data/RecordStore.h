@@ -15,7 +15,8 @@
 //           value as read) and commit at once when CommitOnWrite is set. A refused statement
 //           raises EDatabaseError (German, names the field or reason) and leaves the state
 //           and every typed value as they were. Moving off an inserted or edited row posts
-//           it first (cancels it when nothing was typed).
+//           it first (cancels it when nothing was typed; what AfterInsert puts into a
+//           new row counts as untyped).
 // Detail:   MasterSource set: the select's parameters take the master's field of the same
 //           name; the rows follow the master's current row: they are read again whenever
 //           the master's row brings other values, also while the master's controls are
@@ -153,6 +154,12 @@ public:
     void Post();
     void Cancel();
     void Delete();
+    // Deletes the rows with these IDs, each written and committed as Delete does; IDs the
+    // store does not hold are passed over. An edit of a row that goes is dropped, one of
+    // another row is posted first. The store stays on its row if it is kept, else on the
+    // row that follows the deleted one (the last row at the end). A refused delete raises
+    // EDatabaseError: the rows deleted before it stay deleted. Returns the rows deleted.
+    int DeleteRecords(const QVariantList &ids);
     void CheckBrowseMode(); // posts (or cancels an untouched new row) when editing
     bool Modified() const { return m_modified; }
     // Writes the gathered rows. A refused row raises EDatabaseError as Post does; that row

@@ -7,8 +7,12 @@
 #include "IBDatabase.h"
 #include "IBTransaction.h"
 
+#include "ScopeGuard.h"
+#include "StoreValues.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 void TRecordStore::WriteValue(TStoreField *field, const QVariant &value)
 {
@@ -82,8 +86,10 @@ void TRecordStore::StartRow(int position, const QVariantList *values)
     DisplayState();
     DisplayCurrent();
     m_link.Follow();
-    if (AfterInsert)
+    if (AfterInsert) {
         AfterInsert(this);
+        m_modified = false; // defaults are not typed: leaving the row still drops it
+    }
 }
 
 void TRecordStore::Insert()
@@ -292,4 +298,52 @@ void TRecordStore::Delete()
     m_link.Follow();
     if (AfterDelete)
         AfterDelete(this);
+}
+
+int TRecordStore::DeleteRecords(const QVariantList &ids)
+{
+    CheckActive();
+    const TStoreField *idField = FieldByName(QStringLiteral("ID"));
+    const auto listed = [&](int row) {
+        const TRowScope scope(this, row);
+        const QVariant id = idField->Value();
+        return std::any_of(ids.begin(), ids.end(),
+                           [&](const QVariant &wanted) { return SameValue(id, wanted); });
+    };
+    if (m_state == TStoreState::Insert || m_state == TStoreState::Edit) {
+        if (listed(m_recNo))
+            Cancel(); // a new row listed goes without a write
+        else
+            CheckBrowseMode();
+    }
+    FlushInserts();
+    CatchUpDetail();
+    for (TRecordStore *detail : m_link.Details())
+        detail->CheckBrowseMode();
+    if (Database && (!SQL.isEmpty() || !TableName.isEmpty()) && UpdateObject.DeleteSQL.isEmpty())
+        throw EDatabaseError(
+            QStringLiteral("Die Daten von „%1“ können nicht gelöscht werden.").arg(objectName()));
+
+    int deleted = 0;
+    int current = m_recNo; // follows the rows as they go
+    const TScopeGuard settle([&] {
+        m_recNo = m_rows.isEmpty() ? -1 : std::clamp(current, 0, int(m_rows.size()) - 1);
+        m_eof = m_bof = m_rows.isEmpty();
+        DisplayCurrent();
+        m_link.Follow();
+    });
+    for (int row = int(m_rows.size()) - 1; row >= 0; --row) {
+        if (!listed(row))
+            continue;
+        if (Database && (!SQL.isEmpty() || !TableName.isEmpty()))
+            RunWrite(UpdateObject.DeleteSQL, &m_rows[row], QStringLiteral("delete"));
+        if (row < current)
+            --current;
+        m_recNo = std::min(m_recNo, int(m_rows.size()) - 2); // never past the rows while they go
+        RemoveRows(row, 1);
+        ++deleted;
+        if (AfterDelete)
+            AfterDelete(this);
+    }
+    return deleted;
 }

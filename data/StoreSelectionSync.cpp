@@ -20,8 +20,9 @@ void TStoreSelectionSync::ViewMoved(const QModelIndex &current)
 {
     TRecordStore *store = m_model->Store();
     // While rows move the view's index moves with them; the store says where it stands after.
+    // A current index replaced already (a view that put it back) is no move any more.
     if (m_moving || m_model->Changing() || !current.isValid() || !store->Active() ||
-        current.row() == store->RecNo())
+        current.row() == store->RecNo() || (m_selection && m_selection->currentIndex() != current))
         return;
     {
         const QScopedValueRollback moving(m_moving, true);

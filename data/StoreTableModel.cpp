@@ -2,6 +2,28 @@
 
 #include "AppError.h"
 #include "RecordStore.h"
+#include "StoreValues.h"
+
+namespace
+{
+
+Qt::Alignment WithVCenter(Qt::Alignment alignment)
+{
+    return alignment & Qt::AlignVertical_Mask ? alignment : alignment | Qt::AlignVCenter;
+}
+
+// Numbers right, everything else left, unless the field says otherwise.
+Qt::Alignment FieldAlignment(const TStoreField *field)
+{
+    const bool right =
+        field &&
+        (field->Alignment == TFieldAlign::Right ||
+         (field->Alignment == TFieldAlign::Default &&
+          (field->DataType == TFieldType::Integer || field->DataType == TFieldType::Float)));
+    return right ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+} // namespace
 
 TStoreTableModel::TStoreTableModel(TRecordStore *store, QObject *parent)
     : QAbstractTableModel(parent), m_store(store)
@@ -35,9 +57,46 @@ TStoreTableModel::TStoreTableModel(TRecordStore *store, QObject *parent)
     connect(store, &TRecordStore::CurrentChanged, this, &TStoreTableModel::CurrentRowChanged);
 }
 
+void TStoreTableModel::SetColumns(const QVector<TGridColumn> &columns)
+{
+    if (m_store->FieldCount() > 0)
+        for (const TGridColumn &column : columns)
+            m_store->FieldByName(column.FieldName); // raises for an unknown name
+    m_changing = true;
+    beginResetModel();
+    m_columnSet = columns;
+    Rebuild();
+    endResetModel();
+    m_changing = false;
+}
+
+TGridColumn TStoreTableModel::Column(int column) const
+{
+    TGridColumn c;
+    if (column < 0 || column >= m_columns.size())
+        return c;
+    const TStoreField *field = m_columns[column];
+    if (!m_columnSet.isEmpty())
+        c = m_columnSet[column];
+    else
+        c.FieldName = field->FieldName;
+    if (c.Title.isEmpty() && field)
+        c.Title = field->Label();
+    if (!(c.Alignment & Qt::AlignHorizontal_Mask))
+        c.Alignment |= FieldAlignment(field);
+    c.Alignment = WithVCenter(c.Alignment);
+    c.TitleAlignment = WithVCenter(c.TitleAlignment);
+    return c;
+}
+
 void TStoreTableModel::Rebuild()
 {
     m_columns.clear();
+    if (!m_columnSet.isEmpty()) {
+        for (const TGridColumn &column : std::as_const(m_columnSet))
+            m_columns << m_store->FindField(column.FieldName);
+        return;
+    }
     for (int i = 0; i < m_store->FieldCount(); ++i)
         if (m_store->Fields(i)->Visible)
             m_columns << m_store->Fields(i);
@@ -126,17 +185,17 @@ QVariant TStoreTableModel::data(const QModelIndex &index, int role) const
     if (!field || index.row() < 0 || index.row() >= rowCount())
         return {};
     if (role == Qt::TextAlignmentRole) {
-        const bool right =
-            field->Alignment == TFieldAlign::Right ||
-            (field->Alignment == TFieldAlign::Default &&
-             (field->DataType == TFieldType::Integer || field->DataType == TFieldType::Float));
-        return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        Qt::Alignment alignment =
+            m_columnSet.isEmpty() ? Qt::Alignment() : m_columnSet[index.column()].Alignment;
+        if (!(alignment & Qt::AlignHorizontal_Mask))
+            alignment |= FieldAlignment(field);
+        return int(WithVCenter(alignment));
     }
-    if (role != Qt::DisplayRole && role != Qt::EditRole)
+    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole)
         return {};
     try {
         TRecordStore::TRowScope scope(m_store, index.row());
-        return role == Qt::DisplayRole ? field->DisplayText() : field->EditText();
+        return role == Qt::EditRole ? field->EditText() : field->DisplayText();
     } catch (const EAppError &) {
         return {};
     }
@@ -149,17 +208,66 @@ bool TStoreTableModel::IsKeyField(const TStoreField *field)
 
 QVariant TStoreTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return {};
-    TStoreField *field = FieldOfColumn(section);
-    return field ? QVariant(field->Label()) : QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole:
+        return Column(section).Title;
+    case Qt::TextAlignmentRole:
+        return int(Column(section).TitleAlignment);
+    default:
+        return {};
+    }
+}
+
+QVariant TStoreTableModel::IdOfRow(int row) const
+{
+    const TStoreField *id = m_store->FindField(QStringLiteral("ID"));
+    if (!id || row < 0 || row >= rowCount())
+        return {};
+    TRecordStore::TRowScope scope(m_store, row);
+    return id->Value();
+}
+
+int TStoreTableModel::RowOfId(const QVariant &id) const
+{
+    if (id.isNull() || !m_store->FindField(QStringLiteral("ID")))
+        return -1;
+    for (int row = 0; row < rowCount(); ++row)
+        if (SameValue(IdOfRow(row), id))
+            return row;
+    return -1;
+}
+
+QStringList TStoreTableModel::LookupChoices(int column) const
+{
+    const TStoreField *field = FieldOfColumn(column);
+    if (!field || field->FieldKind != TFieldKind::Lookup || !field->LookupDataSet ||
+        !field->LookupDataSet->Active())
+        return {};
+    const TRecordStore *lookup = field->LookupDataSet;
+    const TStoreField *result = lookup->FieldByName(field->LookupResultField);
+    QStringList choices;
+    for (int row = 0; row < lookup->RecordCount(); ++row) {
+        TRecordStore::TRowScope scope(lookup, row);
+        choices << result->DisplayText();
+    }
+    return choices;
+}
+
+bool TStoreTableModel::Writable(int column) const
+{
+    const TStoreField *field = FieldOfColumn(column);
+    return field && !field->ReadOnly && !IsKeyField(field) &&
+           (m_columnSet.isEmpty() || !m_columnSet[column].ReadOnly);
 }
 
 Qt::ItemFlags TStoreTableModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (TStoreField *field = FieldOfColumn(index.column());
-        field && !field->ReadOnly && !IsKeyField(field))
+    if (index.isValid() && Writable(index.column()))
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -167,7 +275,7 @@ Qt::ItemFlags TStoreTableModel::flags(const QModelIndex &index) const
 bool TStoreTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     TStoreField *field = FieldOfColumn(index.column());
-    if (role != Qt::EditRole || !field || field->ReadOnly || IsKeyField(field))
+    if (role != Qt::EditRole || !index.isValid() || !Writable(index.column()))
         return false;
     // An editor closed without a change hands back the edit text; writing that back would
     // round amounts to their text form, empty a 0 amount and drop a date's time of day.

@@ -2,6 +2,7 @@
 
 #include "DMod_Afa.h"
 #include "DatabaseError.h"
+#include "IBDatabase.h"
 #include "StoreSelectionSync.h"
 #include "StoreTableModel.h"
 #include "TestDatabase.h"
@@ -393,4 +394,126 @@ void TestStoreModel::refusedMoveKeepsTheViewOnTheEditedRow()
     QCOMPARE(e->RecNo(), 8);
     QCOMPARE(e->State(), TStoreState::Browse);
     QCOMPARE(errors.count(), 1);
+}
+
+void TestStoreModel::columnSetDecidesTitlesAlignmentAndWrites()
+{
+    auto dm = ModuleWithAssets(3);
+    TRecordStore *e = dm->qry_Afa_Erfassung;
+    TStoreTableModel model(e);
+    Tester tester(&model, Tester::FailureReportingMode::Fatal);
+    TGridColumn id{u"ID"_qs, u"#"_qs};
+    id.Alignment = Qt::AlignLeft;
+    TGridColumn name{u"BEZEICHNUNG"_qs, {}, 210};
+    name.ReadOnly = true;
+    TGridColumn cost{u"KOSTEN"_qs, u"Kosten [€]"_qs, 90};
+    cost.TitleAlignment = Qt::AlignLeft;
+    model.SetColumns({id, name, cost, {u"AKTIV"_qs}, {u"Lu_Afa_Konten_Bezeichnung"_qs}});
+    QCOMPARE(model.columnCount(), 5);
+    QStringList titles;
+    for (int c = 0; c < model.columnCount(); ++c)
+        titles << model.headerData(c, Qt::Horizontal).toString();
+    QCOMPARE(titles, (QStringList{u"#"_qs, u"Bezeichnung"_qs, u"Kosten [€]"_qs, u"Aktiv"_qs,
+                                  u"Kontobez."_qs}));
+    QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
+             u"Kosten [€]"_qs);
+    QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
+             int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
+             int(Qt::AlignCenter));
+    const auto alignment = [&](int c) {
+        return model.data(model.index(0, c), Qt::TextAlignmentRole).toInt() &
+               Qt::AlignHorizontal_Mask;
+    };
+    QCOMPARE(alignment(0), int(Qt::AlignLeft)); // the column's, over the number's right
+    QCOMPARE(alignment(3), int(Qt::AlignRight));
+    QCOMPARE(model.data(model.index(1, 3)).toString(), u"Ja"_qs);
+    QCOMPARE(model.data(model.index(1, 4)).toString(), u"Konto"_qs);
+    // A read-only column takes nothing, the others as before.
+    QVERIFY(!(model.flags(model.index(0, 1)) & Qt::ItemIsEditable));
+    QVERIFY(!model.setData(model.index(0, 1), u"neu"_qs));
+    QCOMPARE(e->State(), TStoreState::Browse);
+    QVERIFY(model.setData(model.index(0, 2), u"1234,5"_qs));
+    QCOMPARE(model.data(model.index(0, 2)).toString(), u"1.234,5"_qs);
+    e->Cancel();
+
+    // Rows and IDs, at the edges.
+    QCOMPARE(model.IdOfRow(0).toInt(), 1);
+    QCOMPARE(model.IdOfRow(2).toInt(), 3);
+    QVERIFY(!model.IdOfRow(3).isValid());
+    QVERIFY(!model.IdOfRow(-1).isValid());
+    QCOMPARE(model.RowOfId(3), 2);
+    QCOMPARE(model.RowOfId(4), -1);
+    QCOMPARE(model.RowOfId(QVariant()), -1);
+
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, model.SetColumns({{u"GIBTESNICHT"_qs}}));
+    QCOMPARE(model.columnCount(), 5);
+    model.SetColumns({}); // every visible field again
+    int visible = 0;
+    for (int i = 0; i < e->FieldCount(); ++i)
+        visible += e->Fields(i)->Visible ? 1 : 0;
+    QCOMPARE(model.columnCount(), visible);
+}
+
+void TestStoreModel::deleteRecordsTakesExactlyTheListedIds()
+{
+    auto dm = ModuleWithAssets(10);
+    const QString path = dm->IBDatabase->DatabaseName;
+    TRecordStore *e = dm->qry_Afa_Erfassung;
+    TStoreTableModel model(e);
+    Tester tester(&model, Tester::FailureReportingMode::Fatal);
+    const auto count = [&] {
+        return TestDatabase::Scalar(path, u"SELECT COUNT(*) FROM AFA_ERFASSUNG"_qs).toInt();
+    };
+    // The current row goes: the next kept row becomes current; unknown IDs are passed over.
+    e->LocateId(5);
+    QCOMPARE(e->DeleteRecords({5, 6, 9, 999}), 3);
+    QCOMPARE(count(), 7);
+    QCOMPARE(e->RecordCount(), 7);
+    QCOMPARE(e->CurrentId().toInt(), 7);
+    QCOMPARE(model.RowOfId(6), -1);
+    // The current row stays when it is kept.
+    e->LocateId(2);
+    QCOMPARE(e->DeleteRecords({8}), 1);
+    QCOMPARE(e->CurrentId().toInt(), 2);
+    // An edit of another row is posted first; the last rows going leave the new last current.
+    e->LocateId(1);
+    e->Edit();
+    F(e, "BEZEICHNUNG")->SetAsString(u"behalten"_qs);
+    e->LocateId(7);
+    QCOMPARE(e->State(), TStoreState::Browse);
+    e->LocateId(1);
+    e->Edit();
+    F(e, "BEZEICHNUNG")->SetAsString(u"auch behalten"_qs);
+    QCOMPARE(e->DeleteRecords({7, 10}), 2);
+    QCOMPARE(TestDatabase::Scalar(path, u"SELECT BEZEICHNUNG FROM AFA_ERFASSUNG WHERE ID = 1"_qs)
+                 .toString(),
+             u"auch behalten"_qs);
+    e->LocateId(4); // the last of 1 2 3 4
+    QCOMPARE(e->DeleteRecords({3, 4}), 2);
+    QCOMPARE(e->CurrentId().toInt(), 2); // the last row
+    QCOMPARE(count(), 2);
+    // A new row listed goes without a write; all rows gone leaves no current row.
+    e->Append();
+    const QVariant fresh = e->CurrentId();
+    QCOMPARE(e->DeleteRecords({fresh, 1, 2}), 2);
+    QCOMPARE(e->RecordCount(), 0);
+    QCOMPARE(e->RecNo(), -1);
+    QCOMPARE(count(), 0);
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void TestStoreModel::newRowWithOnlyDefaultsIsDroppedOnLeaving()
+{
+    auto dm = ModuleWithAssets(3);
+    TRecordStore *e = dm->qry_Afa_Erfassung;
+    e->Append();
+    QCOMPARE(F(e, "AKTIV")->AsInteger(), 1); // the new-row defaults are there ...
+    QVERIFY(!e->Modified());                 // ... but nothing was typed
+    e->MoveTo(0);
+    QCOMPARE(e->RecordCount(), 3);
+    e->Append();
+    F(e, "BEZEICHNUNG")->SetAsString(u"getippt"_qs);
+    e->MoveTo(0);
+    QCOMPARE(e->RecordCount(), 4);
 }

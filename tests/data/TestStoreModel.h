@@ -16,4 +16,7 @@ private slots:
     void viewKeepsScrollAndSelection();
     void viewAndStoreMoveTogether();
     void refusedMoveKeepsTheViewOnTheEditedRow();
+    void columnSetDecidesTitlesAlignmentAndWrites();
+    void deleteRecordsTakesExactlyTheListedIds();
+    void newRowWithOnlyDefaultsIsDroppedOnLeaving();
 };

@@ -1,3 +1,4 @@
+#include "TestDbGrid.h"
 #include "TestErrorHandler.h"
 #include "TestMainWindow.h"
 
@@ -8,5 +9,5 @@
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
-    return RunTests<TestErrorHandler, TestMainWindow>(argc, argv);
+    return RunTests<TestErrorHandler, TestDbGrid, TestMainWindow>(argc, argv);
 }
