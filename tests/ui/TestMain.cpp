@@ -1,4 +1,5 @@
 #include "TestErrorHandler.h"
+#include "TestIntroPage.h"
 
 #include "Application.h"
 
@@ -7,5 +8,5 @@
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
-    return RunTests<TestErrorHandler>(argc, argv);
+    return RunTests<TestErrorHandler, TestIntroPage>(argc, argv);
 }
