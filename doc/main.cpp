@@ -42,6 +42,6 @@ int main(int argc, char *argv[])
     if (pages < 1 || !target.commit())
         return Fail(QStringLiteral("„%1“ kann nicht geschrieben werden: %2")
                         .arg(args.at(2), target.errorString()));
-    std::printf("%s: %d Seiten\n", qUtf8Printable(args.at(2)), pages);
+    std::printf("%s: %d %s\n", qUtf8Printable(args.at(2)), pages, pages == 1 ? "Seite" : "Seiten");
     return EXIT_SUCCESS;
 }
