@@ -1,5 +1,6 @@
 #include "TestDbGrid.h"
 #include "TestErrorHandler.h"
+#include "TestIntroPage.h"
 #include "TestMainWindow.h"
 
 #include "Application.h"
@@ -9,5 +10,5 @@
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
-    return RunTests<TestErrorHandler, TestDbGrid, TestMainWindow>(argc, argv);
+    return RunTests<TestErrorHandler, TestDbGrid, TestIntroPage, TestMainWindow>(argc, argv);
 }
