@@ -1,3 +1,7 @@
+#include "TestDbDateEdit.h"
+#include "TestDbFieldControls.h"
+#include "TestDbLookupComboBox.h"
+#include "TestDbNavigator.h"
 #include "TestErrorHandler.h"
 
 #include "Application.h"
@@ -7,5 +11,6 @@
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
-    return RunTests<TestErrorHandler>(argc, argv);
+    return RunTests<TestErrorHandler, TestDbNavigator, TestDbDateEdit, TestDbLookupComboBox,
+                    TestDbFieldControls>(argc, argv);
 }
