@@ -214,7 +214,9 @@ void TFieldBinder::ControlCommitted()
     TBinding *b = BindingOf(sender());
     if (!b || !b->Pending)
         return;
-    WriteOrReport(*b);
+    // Written: the control shows the field's text form ("1234,5" becomes "1.234,5").
+    if (WriteOrReport(*b))
+        Fill(*b);
 }
 
 // Back in browse state without a post (cancelled, closed): what was typed is dropped.

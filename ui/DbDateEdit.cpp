@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TDbDateEdit::TDbDateEdit(QWidget *parent)
     : QWidget(parent), m_edit(new QLineEdit(this)), m_button(new QToolButton(this)),

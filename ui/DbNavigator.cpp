@@ -90,6 +90,11 @@ void TDbNavigator::SetStore(TRecordStore *store)
     UpdateButtons();
 }
 
+TRecordStore *TDbNavigator::Store() const
+{
+    return m_store;
+}
+
 void TDbNavigator::UpdateButtons()
 {
     const TRecordStore *store = m_store;
@@ -119,10 +124,11 @@ void TDbNavigator::UpdateButtons()
 // navigator's buttons take no focus, so the command finishes it first.
 bool TDbNavigator::CommitFocusedEditor()
 {
-    for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget())
+    QWidget *focus = window()->focusWidget();
+    for (QWidget *w = focus; w; w = w->parentWidget())
         if (auto *date = qobject_cast<TDbDateEdit *>(w))
             return date->Commit();
-    if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+    if (auto *edit = qobject_cast<QLineEdit *>(focus))
         emit edit->editingFinished();
     return true;
 }

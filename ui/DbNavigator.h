@@ -29,7 +29,7 @@ public:
     explicit TDbNavigator(TRecordStore *store, QWidget *parent = nullptr);
 
     void SetStore(TRecordStore *store);
-    TRecordStore *Store() const { return m_store; }
+    TRecordStore *Store() const;
     QToolButton *Button(TNavigateBtn button) const { return m_buttons[size_t(button)]; }
     // Runs the button's command as its click does.
     void BtnClick(TNavigateBtn button);
