@@ -14,6 +14,7 @@ TFieldBinder::TFieldBinder(TRecordStore *store, QObject *parent) : QObject(paren
     connect(store, &TRecordStore::RowChanged, this, &TFieldBinder::Refresh);
     connect(store, &TRecordStore::UpdateRecordRequested, this, &TFieldBinder::UpdateRecord);
     connect(store, &TRecordStore::CurrentChanged, this, &TFieldBinder::currentIndexChanged);
+    connect(store, &TRecordStore::StateChanged, this, &TFieldBinder::StateChanged);
 }
 
 void TFieldBinder::Bind(QObject *control, const char *property, const QString &fieldName,
@@ -194,6 +195,15 @@ void TFieldBinder::ControlChanged()
         return;
     if (!b->Immediate) {
         b->Pending = true;
+        // Typing starts editing, as the post and cancel commands then apply; the text
+        // itself waits for the commit.
+        if (m_store->State() == TStoreState::Browse && m_store->RecNo() >= 0) {
+            try {
+                m_store->Edit();
+            } catch (const EAppError &error) {
+                emit ErrorRaised(error.Message());
+            }
+        }
         return;
     }
     WriteOrReport(*b);
@@ -204,7 +214,19 @@ void TFieldBinder::ControlCommitted()
     TBinding *b = BindingOf(sender());
     if (!b || !b->Pending)
         return;
-    WriteOrReport(*b);
+    // Written: the control shows the field's text form ("1234,5" becomes "1.234,5").
+    if (WriteOrReport(*b))
+        Fill(*b);
+}
+
+// Back in browse state without a post (cancelled, closed): what was typed is dropped.
+void TFieldBinder::StateChanged()
+{
+    if (m_store->State() != TStoreState::Browse && m_store->State() != TStoreState::Closed)
+        return;
+    for (TBinding &b : m_bindings)
+        if (b.Pending)
+            Fill(b);
 }
 
 void TFieldBinder::UpdateRecord()
@@ -217,9 +239,12 @@ void TFieldBinder::addMapping(QObject *widget, const QString &fieldName)
     const TStoreField *field = m_store->FindField(fieldName);
     const QMetaObject *meta = widget->metaObject();
     QByteArray property = meta->userProperty().name();
-    if (field && field->FieldKind == TFieldKind::Lookup &&
-        meta->indexOfProperty("currentIndex") >= 0)
-        property = "currentIndex";
+    if (field && field->FieldKind == TFieldKind::Lookup) {
+        if (meta->indexOfProperty("lookupIndex") >= 0)
+            property = "lookupIndex";
+        else if (meta->indexOfProperty("currentIndex") >= 0)
+            property = "currentIndex";
+    }
     if (property.isEmpty())
         property = "text";
     addMapping(widget, fieldName, property);
@@ -330,6 +355,8 @@ void TFieldBinder::revert()
         b.Pending = false;
         Fill(b);
     }
+    if (m_store->State() == TStoreState::Edit && !m_store->Modified())
+        m_store->Cancel();
 }
 
 bool TFieldBinder::submit()

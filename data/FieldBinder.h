@@ -13,16 +13,18 @@
 // Controls are filled whenever the store moves, re-reads or a value changes. A control's
 // change (its property's notify signal, or the commit signal when given) starts editing
 // and writes the field (bind formatted texts with a commit signal such as editingFinished(),
-// so that a half-typed amount or date is not read at every keystroke);
-// pending texts are also written when the store posts.
+// so that a half-typed amount or date is not read at every keystroke: the first change
+// starts editing, the text is written at the commit); pending texts are also written when
+// the store posts and dropped when it cancels.
 // A refused entry is reported through ErrorRaised and the control shows the stored value.
 //
 // The same in QDataWidgetMapper's terms: addMapping(control, fieldName[, property]) binds the
-// control's user property (a lookup field: its currentIndex), of the kind its type says
-// (bool or checkState: Check, QDate/QDateTime: Date, int on a lookup field: Lookup, else
+// control's user property (a lookup field: its lookupIndex, else currentIndex), of the kind its
+// type says (bool or checkState: Check, QDate/QDateTime: Date, int on a lookup field: Lookup, else
 // Text), written when the control's editing is finished (editingFinished() where it has
 // one), at once otherwise. currentIndex/setCurrentIndex and toFirst.. are the store's
-// current row; revert() shows the fields again and drops typed changes not yet written;
+// current row; revert() shows the fields again and drops typed changes not yet written
+// (an edit that typing started and nothing was written to is cancelled);
 // submit() writes them (false when one was refused). Posting stays the store's.
 #include <QObject>
 #include <QPointer>
@@ -42,6 +44,7 @@ public:
 
     void Bind(QObject *control, const char *property, const QString &fieldName,
               TBindKind kind = TBindKind::Text, const char *commitSignal = nullptr);
+    TRecordStore *Store() const { return m_store; }
     // Texts of a lookup field's choices, in the lookup store's order.
     QStringList LookupItems(const QString &fieldName) const;
     void Refresh();      // fills every control from its field
@@ -72,6 +75,7 @@ signals:
 private slots:
     void ControlChanged();
     void ControlCommitted();
+    void StateChanged();
 
 private:
     struct TBinding {

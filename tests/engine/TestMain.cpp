@@ -4,9 +4,10 @@
 #include "TestGermanFormat.h"
 #include "TestKindsAndFilter.h"
 #include "TestLinearSchedule.h"
+#include "TestPickerDateText.h"
 #include "TestTextPreview.h"
 
 #include <QGuiApplication>
 
 NORBEK_TEST_MAIN_GUI(TestKindsAndFilter, TestGermanFormat, TestLinearSchedule,
-                     TestDecliningSchedule, TestEngineEdges, TestTextPreview)
+                     TestDecliningSchedule, TestEngineEdges, TestTextPreview, TestPickerDateText)

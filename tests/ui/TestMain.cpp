@@ -1,4 +1,8 @@
+#include "TestDbDateEdit.h"
+#include "TestDbFieldControls.h"
 #include "TestDbGrid.h"
+#include "TestDbLookupComboBox.h"
+#include "TestDbNavigator.h"
 #include "TestErrorHandler.h"
 #include "TestIntroPage.h"
 #include "TestMainWindow.h"
@@ -10,5 +14,7 @@
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
-    return RunTests<TestErrorHandler, TestDbGrid, TestIntroPage, TestMainWindow>(argc, argv);
+    return RunTests<TestErrorHandler, TestDbGrid, TestDbNavigator, TestDbDateEdit,
+                    TestDbLookupComboBox, TestDbFieldControls, TestIntroPage, TestMainWindow>(argc,
+                                                                                              argv);
 }
