@@ -221,6 +221,7 @@ void TRecordStore::ReadRows()
         for (int s = 0; s < slotCount; ++s)
             row[s] = query.value(columnOf[s]);
         m_rows.push_back(std::move(row));
+        ++m_rowsRead;
     }
     // next() gives false at the end and on a failed fetch alike (e.g. a damaged file).
     if (query.lastError().isValid()) {

@@ -123,6 +123,8 @@ public:
 
     bool IsEmpty() const override;
     int RecordCount() const;
+    // Rows fetched from the database since the store was made (for measurements).
+    qint64 RowsRead() const { return m_rowsRead; }
     int RecNo() const;
     void MoveTo(int row);
     void First() override;
@@ -260,6 +262,7 @@ private:
 
     QVector<TRow> m_rows;
     int m_recNo = -1;
+    qint64 m_rowsRead = 0;
     bool m_eof = true;
     bool m_bof = true;
     TStoreState m_state = TStoreState::Closed;

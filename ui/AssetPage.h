@@ -1,4 +1,5 @@
 #pragma once
+// "Anlagen": the assets store as a form and a multi-select grid whose title clicks sort.
 #include "EntryPage.h"
 
 #include <QSet>

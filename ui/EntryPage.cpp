@@ -1,19 +1,26 @@
 #include "EntryPage.h"
 
+#include "DbGrid.h"
+#include "DbNavigator.h"
+#include "FieldBinder.h"
+#include "GridColumn.h"
 #include "PageParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-TEntryPage::TEntryPage(Tdm_Afa &dm, int formHeight, int toolbarHeight, QWidget *parent)
-    : QWidget(parent), m_dm(dm)
+TEntryPage::TEntryPage(Tdm_Afa &dm, TRecordStore *store, int formHeight, int toolbarHeight,
+                       QWidget *parent)
+    : QWidget(parent), m_dm(dm), m_store(store), m_binder(new TFieldBinder(store, this))
 {
     m_column = new QVBoxLayout(this);
     m_column->setContentsMargins(0, 0, 0, 0);
     m_column->setSpacing(0);
     m_column->addWidget(
         PageParts::ToolbarStrip(this, PageParts::EntryToolbarColor, m_toolbar, toolbarHeight));
+    m_navigator = new TDbNavigator(store, this);
+    m_toolbar->addWidget(m_navigator);
     m_toolbar->addStretch(1);
     m_form = new QWidget(this);
     PageParts::Fill(m_form, PageParts::PageColor);
@@ -22,14 +29,18 @@ TEntryPage::TEntryPage(Tdm_Afa &dm, int formHeight, int toolbarHeight, QWidget *
     m_column->addWidget(PageParts::GreyLine(this));
 }
 
-void TEntryPage::SetNavigator(QWidget *navigator)
+void TEntryPage::AddGrid(const QVector<TGridColumn> &columns, bool multiSelect,
+                         const QString &accessibleName)
 {
-    m_toolbar->insertWidget(0, navigator);
+    m_grid = new TDbGrid(this);
+    m_grid->setAccessibleName(accessibleName);
+    m_grid->SetStore(m_store, columns, multiSelect);
+    m_column->addWidget(m_grid, 1);
 }
 
-void TEntryPage::SetGrid(QWidget *grid)
+void TEntryPage::SubmitEdits()
 {
-    m_column->addWidget(grid, 1);
+    m_binder->UpdateRecord();
 }
 
 QLabel *TEntryPage::AddLabel(const QString &text, QWidget *buddy, int x, int y, int width,

@@ -1,10 +1,10 @@
 #include "EvaluationSettingsPage.h"
 
 #include "DateSerial.h"
+#include "DbDateEdit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -16,9 +16,9 @@ namespace
 constexpr int UnderlineLength = 327;
 constexpr int ControlX = 136; // the column right of the labels
 
-TDateTime PickerDate(const QDateEdit *picker)
+TDateTime PickerDate(const TDbDateEdit *picker)
 {
-    const QDate date = picker->property("date").toDate();
+    const QDate date = picker->Date();
     return date.isValid() ? DateSerial::EncodeDate(date.year(), date.month(), date.day()) : 0;
 }
 } // namespace
@@ -76,10 +76,9 @@ TEvaluationSettingsPage::TEvaluationSettingsPage(QWidget *parent) : QWidget(pare
     rbt_FilterZeitraum->setObjectName(QStringLiteral("rbt_FilterZeitraum"));
     auto picker = [this](const QString &name, const QString &label, int y) {
         Label(label, ControlX, y + 3, 24);
-        auto *edit = new QDateEdit(this);
+        auto *edit = new TDbDateEdit(this);
         edit->setObjectName(name);
         edit->setAccessibleName(label);
-        edit->setCalendarPopup(true);
         edit->setGeometry(ControlX + 30, y, 153, 21);
         return edit;
     };

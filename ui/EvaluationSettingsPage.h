@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
-class QDateEdit;
+class TDbDateEdit;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -31,8 +31,8 @@ public:
     QRadioButton *rbt_FilterJahr;
     QSpinBox *ed_FilterJahr; // with its up-down ud_FilterJahr
     QRadioButton *rbt_FilterZeitraum;
-    QDateEdit *dtp_FilterVon;
-    QDateEdit *dtp_FilterBis;
+    TDbDateEdit *dtp_FilterVon;
+    TDbDateEdit *dtp_FilterBis;
     QRadioButton *rbt_FilterGridSelection;
 
 signals:

@@ -5,7 +5,9 @@
 #include "AssetPage.h"
 #include "CloseSignals.h"
 #include "CommandProgress.h"
+#include "DBGridSorter.h"
 #include "DMod_Afa.h"
+#include "DbGrid.h"
 #include "ErrorHandler.h"
 #include "EvaluationSession.h"
 #include "EvaluationSettingsPage.h"
@@ -27,6 +29,12 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
+
+void SortGridByColumn(TDbGrid *grid, int column)
+{
+    if (TStoreField *field = grid->FieldOfColumn(column))
+        GridSorter().SortByField(grid->Store(), field);
+}
 
 namespace
 {
@@ -325,7 +333,7 @@ void Tfrm_Afa::SettingsCommand(const QString &keyword)
 
 void Tfrm_Afa::DBGridTitleClick(int column)
 {
-    Q_UNUSED(column);
+    SortGridByColumn(ts_Assets->Grid(), column);
 }
 
 void Tfrm_Afa::CommandStarted()

@@ -16,6 +16,7 @@ class QPushButton;
 class QTabWidget;
 class QTextEdit;
 class TAccountPage;
+class TDbGrid;
 class TAssetPage;
 class TCloseSignals;
 class Tdm_Afa;
@@ -24,6 +25,9 @@ class TEvaluationSession;
 class TEvaluationSettingsPage;
 class Tfrm_AfaReport;
 class TIntroPage;
+
+// Sorts the grid's rows by the clicked column through the one grid sorter.
+void SortGridByColumn(TDbGrid *grid, int column);
 
 class Tfrm_Afa : public QMainWindow
 {
