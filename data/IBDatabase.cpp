@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 #include "DbErrorText.h"
 #include "IBTransaction.h"
+#include "ScopeGuard.h"
 
 #include <QSqlError>
 #include <atomic>
@@ -57,6 +58,10 @@ void TIBDatabase::Open()
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
         throw EDatabaseError(
             QStringLiteral("Der Datenbanktreiber für Firebird (QIBASE) ist nicht installiert."));
+    if (!m_fileLock.Acquire(DatabaseName))
+        throw EDatabaseError(GermanOpenError(DatabaseName, QStringLiteral("\"lock\"")),
+                             QStringLiteral("lock file held"));
+    const TErrorGuard unlock([this] { m_fileLock.Release(); });
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_connectionName);
@@ -82,4 +87,5 @@ void TIBDatabase::Close()
             DefaultTransaction->Commit();
         db.close();
     }
+    m_fileLock.Release();
 }

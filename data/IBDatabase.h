@@ -3,6 +3,8 @@
 // (where the data module sets DatabaseName), attaches with the parameters below and
 // starts DefaultTransaction. A local path attaches the embedded engine in-process;
 // "host:/path" would go to a server.
+#include "DatabaseFileLock.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <functional>
@@ -32,4 +34,5 @@ public:
 
 private:
     QString m_connectionName;
+    TDatabaseFileLock m_fileLock;
 };

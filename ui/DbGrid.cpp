@@ -272,6 +272,9 @@ void TDbGrid::CancelUntouchedRow()
     const QWidget *focus = QApplication::focusWidget();
     if (!store || Holds(focus) || (focus && focus->window() != window()))
         return; // the focus came back, or a box is up
+    // The form beside the grid is where the new row gets filled in.
+    if (focus && parentWidget() && parentWidget()->isAncestorOf(focus))
+        return;
     if (store->State() == TStoreState::Insert && !store->Modified())
         store->Cancel();
 }

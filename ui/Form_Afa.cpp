@@ -63,6 +63,8 @@ QTabWidget *PageControl(QWidget *parent, const QString &name, const QString &acc
 Tfrm_Afa::Tfrm_Afa(Tdm_Afa &dm, QWidget *parent) : QMainWindow(parent), m_dm(dm)
 {
     setObjectName(QStringLiteral("frm_Afa"));
+    // Before the database is attached: the embedded engine then leaves SIGTERM to us.
+    m_closeSignals = new TCloseSignals([this] { close(); }, this);
     BuildWindow();
     try {
         FormCreate();
@@ -72,7 +74,6 @@ Tfrm_Afa::Tfrm_Afa(Tdm_Afa &dm, QWidget *parent) : QMainWindow(parent), m_dm(dm)
             TErrorHandler::Report(QStringLiteral("Tfrm_Afa.FormCreate"), error);
         });
     }
-    m_closeSignals = new TCloseSignals([this] { close(); }, this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
         if (!close() && manager.allowsInteraction())
             manager.cancel();

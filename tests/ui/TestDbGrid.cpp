@@ -55,19 +55,26 @@ private:
     QTimer m_timer;
 };
 
-// A window with the grid and another control to take the focus.
+// A window with a page holding the grid and a form edit, and a control outside the page.
 struct TGridWindow {
     QWidget Window;
     TDbGrid *Grid;
+    QLineEdit *FormEdit;
     QLineEdit *Other;
 
     TGridWindow(TRecordStore *store, const QVector<TGridColumn> &columns, bool multiSelect)
     {
         auto *layout = new QVBoxLayout(&Window);
-        Grid = new TDbGrid(&Window);
+        auto *page = new QWidget(&Window);
+        auto *pageLayout = new QVBoxLayout(page);
+        FormEdit = new QLineEdit(page);
+        FormEdit->setAccessibleName(QStringLiteral("Inventar-Nr."));
+        Grid = new TDbGrid(page);
+        pageLayout->addWidget(FormEdit);
+        pageLayout->addWidget(Grid);
         Other = new QLineEdit(&Window);
         Other->setAccessibleName(QStringLiteral("Bezeichnung"));
-        layout->addWidget(Grid);
+        layout->addWidget(page);
         layout->addWidget(Other);
         Grid->SetStore(store, columns, multiSelect);
         Window.resize(900, 400);
@@ -410,6 +417,12 @@ void TestDbGrid::newUntouchedRowGoesWhenTheFocusLeaves()
     QVERIFY(w.Grid->hasFocus());
     e->Append(); // with its defaults, but nothing typed
     QCOMPARE(w.Model()->rowCount(), 6);
+    // Into the form beside the grid: the new row is to be filled in there.
+    w.FormEdit->setFocus();
+    QTest::qWait(20);
+    QCOMPARE(w.Model()->rowCount(), 6);
+    QCOMPARE(e->State(), TStoreState::Insert);
+    w.Grid->setFocus();
     w.Other->setFocus();
     QTRY_COMPARE(w.Model()->rowCount(), 5);
     QCOMPARE(e->State(), TStoreState::Browse);
