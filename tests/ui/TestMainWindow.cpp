@@ -1,11 +1,14 @@
 #include "TestMainWindow.h"
 
+#include "AssetPage.h"
 #include "BoxAnswerer.h"
 #include "DMod_Afa.h"
 #include "DatabaseError.h"
+#include "DbGrid.h"
 #include "EvaluationSession.h"
 #include "EvaluationSettingsPage.h"
 #include "Form_Afa.h"
+#include "StoreTableModel.h"
 #include "TestDatabase.h"
 
 #include <QAction>
@@ -257,4 +260,67 @@ void TestMainWindow::missingDatabaseStillShowsTheWindow()
     QVERIFY_THROWS_EXCEPTION(EDatabaseError, w.Form->bt_AfaCalcTextPreview->click());
     QVERIFY(!w.Form->CommandRunning());
     QVERIFY(w.Form->bt_AfaCalcTextPreview->isEnabled());
+}
+
+void TestMainWindow::anotherAssetShowsItsMovements()
+{
+    TWindow w;
+    Tdm_Afa &dm = *w.Dm;
+    AddAsset(dm, QStringLiteral("Drehbank"), 3600);
+    TRecordStore *movements = dm.qry_Afa_ZuAbgang;
+    movements->Append();
+    movements->FieldByName(QStringLiteral("BEZEICHNUNG"))
+        ->SetAsString(QStringLiteral("Spannfutter"));
+    movements->FieldByName(QStringLiteral("ZUGANG"))->SetAsFloat(400);
+    movements->Post();
+    AddAsset(dm, QStringLiteral("Stapler"), 7200);
+    QCOMPARE(movements->RecordCount(), 0);
+    TDbGrid *grid = w.Form->ts_Assets->Grid();
+    grid->setCurrentIndex(grid->model()->index(0, 1)); // Drehbank, through the grid
+    QCOMPARE(dm.qry_Afa_Erfassung->FieldByName(QStringLiteral("BEZEICHNUNG"))->AsString(),
+             QStringLiteral("Drehbank"));
+    QCOMPARE(movements->RecordCount(), 1);
+    QCOMPARE(w.Form->ts_Movements->Grid()->model()->rowCount(), 1);
+}
+
+void TestMainWindow::threeSelectedAssetsAreEvaluated()
+{
+    TWindow w;
+    const QStringList names{QStringLiteral("Anlage A"), QStringLiteral("Anlage B"),
+                            QStringLiteral("Anlage C"), QStringLiteral("Anlage D"),
+                            QStringLiteral("Anlage E")};
+    for (const QString &name : names)
+        AddAsset(*w.Dm, name, 1200);
+    Tfrm_Afa &f = *w.Form;
+    TDbGrid *grid = f.ts_Assets->Grid();
+    QSet<int> ids;
+    for (int row : {0, 2, 4})
+        ids << grid->StoreModel()->IdOfRow(row).toInt();
+    grid->SelectIds(ids);
+    QCOMPARE(f.ts_Assets->SelectedIds(), ids);
+    f.ts_EvaluationSettings->rbt_FilterGridSelection->click();
+    f.bt_AfaCalcTextPreview->click();
+    const QString text = f.rtfe_Afa->toPlainText();
+    for (int i = 0; i < names.size(); ++i)
+        QVERIFY2(text.contains(names[i]) == (i % 2 == 0), qPrintable(names[i]));
+}
+
+void TestMainWindow::titleClicksSortTheAssets()
+{
+    TWindow w;
+    AddAsset(*w.Dm, QStringLiteral("Mittel"), 500);
+    AddAsset(*w.Dm, QStringLiteral("Teuer"), 900);
+    AddAsset(*w.Dm, QStringLiteral("Billig"), 100);
+    Tfrm_Afa &f = *w.Form;
+    TDbGrid *grid = f.ts_Assets->Grid();
+    const int cost = grid->StoreModel()->ColumnOfField(QStringLiteral("KOSTEN"));
+    const auto firstName = [grid] { return grid->model()->index(0, 1).data().toString(); };
+    emit grid->TitleClicked(cost);
+    QVERIFY(w.Dm->qry_Afa_Erfassung->SQL.join(u'\n').endsWith(
+        QStringLiteral(" Order By e.kosten asc")));
+    QCOMPARE(firstName(), QStringLiteral("Billig"));
+    emit grid->TitleClicked(cost);
+    QCOMPARE(firstName(), QStringLiteral("Teuer"));
+    QVERIFY(w.Dm->qry_Afa_Erfassung->SQL.join(u'\n').endsWith(
+        QStringLiteral(" Order By e.kosten desc")));
 }

@@ -17,4 +17,7 @@ private slots:
     void unchangedNewRecordIsDroppedOnClose();
     void closeWaitsForARunningEvaluation();
     void missingDatabaseStillShowsTheWindow();
+    void anotherAssetShowsItsMovements();
+    void threeSelectedAssetsAreEvaluated();
+    void titleClicksSortTheAssets();
 };
