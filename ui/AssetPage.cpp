@@ -37,6 +37,7 @@ TAssetPage::TAssetPage(Tdm_Afa &dm, QWidget *parent)
         if (line.Date) {
             auto *date = new TDbDateEdit(form);
             date->Bind(Binder(), QString::fromLatin1(line.Field));
+            date->SetYearPopup(2000, 4);
             control = date;
         } else {
             auto *edit = new TDbEdit(form);

@@ -1,5 +1,6 @@
 #include "DbDateEdit.h"
 
+#include "CalendarYearPopup.h"
 #include "FieldBinder.h"
 #include "PickerDateText.h"
 
@@ -163,4 +164,10 @@ bool TDbDateEdit::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TDbDateEdit::SetYearPopup(int firstYear, int columns)
+{
+    delete m_yearPopup;
+    m_yearPopup = new TCalendarYearPopup(m_calendar, firstYear, columns);
 }

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 class QCalendarWidget;
+class TCalendarYearPopup;
 class QLineEdit;
 class QToolButton;
 class TFieldBinder;
@@ -35,6 +36,9 @@ public:
     QCalendarWidget *Calendar() const { return m_calendar; }
 
     void Bind(TFieldBinder *binder, const QString &fieldName);
+    // The calendar's year opens a list of the years from firstYear on, in columns.
+    void SetYearPopup(int firstYear, int columns);
+    TCalendarYearPopup *YearPopup() const { return m_yearPopup; }
 
     // Takes the typed text: true when it is a date or empty (then editingFinished() is sent
     // and the text shown in the display form), false after the message for any other text.
@@ -60,4 +64,5 @@ private:
     QDate m_date;
     QDate m_committed; // the last date set or committed
     bool m_complaining = false;
+    TCalendarYearPopup *m_yearPopup = nullptr;
 };

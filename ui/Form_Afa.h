@@ -104,7 +104,6 @@ private:
     quint8 m_windowFlags = 0;
     int m_commandDepth = 0;
     bool m_closeWaiting = false;
-    bool m_closing = false;
 
     static constexpr quint8 FirstShow = 1;
 };

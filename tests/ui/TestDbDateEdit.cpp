@@ -1,11 +1,13 @@
 #include "TestDbDateEdit.h"
 
+#include "CalendarYearPopup.h"
 #include "DbDateEdit.h"
 #include "DbNavigator.h"
 #include "FieldBinder.h"
 #include "FormTestKit.h"
 
 #include <QCalendarWidget>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -231,4 +233,35 @@ void TestDbDateEdit::unboundPickerStartsEmpty()
     QCOMPARE(edit.width(), 153);
     QVERIFY(!edit.accessibleName().isEmpty());
     QVERIFY(!edit.DropDownButton()->accessibleName().isEmpty());
+}
+
+void TestDbDateEdit::yearListStartsAtTwoThousandInFourColumns()
+{
+    TDbDateEdit picker;
+    picker.SetYearPopup(2000, 4);
+    picker.SetDate(QDate(2012, 3, 5));
+    picker.show();
+    picker.ShowCalendar();
+    auto *yearButton =
+        picker.Calendar()->findChild<QToolButton *>(QStringLiteral("qt_calendar_yearbutton"));
+    QVERIFY(yearButton);
+    QTest::mouseClick(yearButton, Qt::LeftButton);
+    QFrame *list = picker.YearPopup()->Popup();
+    QVERIFY(list && list->isVisible());
+    auto *grid = qobject_cast<QGridLayout *>(list->layout());
+    QCOMPARE(grid->columnCount(), 4);
+    const auto yearAt = [grid](int row, int column) {
+        return qobject_cast<QToolButton *>(grid->itemAtPosition(row, column)->widget());
+    };
+    QCOMPARE(yearAt(0, 0)->text(), QStringLiteral("2000"));
+    QCOMPARE(yearAt(0, 3)->text(), QStringLiteral("2003"));
+    QCOMPARE(yearAt(1, 0)->text(), QStringLiteral("2004"));
+    QVERIFY(yearAt(3, 0)->isChecked()); // 2012, the year shown
+    QVERIFY(grid->count() >= QDate::currentDate().year() - 2000 + 1);
+    yearAt(7, 3)->click(); // 2031
+    QCOMPARE(picker.Calendar()->yearShown(), 2031);
+    QCOMPARE(picker.Calendar()->monthShown(), 3);
+    QVERIFY(!list->isVisible());
+    // Nothing was chosen yet: the date stays.
+    QCOMPARE(picker.Date(), QDate(2012, 3, 5));
 }

@@ -17,4 +17,5 @@ private slots:
     void unreadableTextIsRefused();
     void calendarChoiceIsWritten();
     void unboundPickerStartsEmpty();
+    void yearListStartsAtTwoThousandInFourColumns();
 };
