@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "CloseSignals.h"
 #include "DMod_Afa.h"
 #include "Form_Afa.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
                    stderr);
         return EXIT_FAILURE;
     }
+    TCloseSignals::BlockInAllThreads(); // before the toolkit and the database start threads
     TApplication app(argc, argv);
     // The program's name in task lists (WM_CLASS) and the error messages' title; window
     // captions stay as they are set.

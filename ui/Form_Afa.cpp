@@ -63,7 +63,6 @@ QTabWidget *PageControl(QWidget *parent, const QString &name, const QString &acc
 Tfrm_Afa::Tfrm_Afa(Tdm_Afa &dm, QWidget *parent) : QMainWindow(parent), m_dm(dm)
 {
     setObjectName(QStringLiteral("frm_Afa"));
-    // Before the database is attached: the embedded engine then leaves SIGTERM to us.
     m_closeSignals = new TCloseSignals([this] { close(); }, this);
     BuildWindow();
     try {

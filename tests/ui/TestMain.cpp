@@ -13,6 +13,9 @@
 
 int main(int argc, char **argv)
 {
+    const int child = RunWindowChild(argc, argv);
+    if (child >= 0)
+        return child;
     TApplication app(argc, argv);
     return RunTests<TestErrorHandler, TestDbGrid, TestDbNavigator, TestDbDateEdit,
                     TestDbLookupComboBox, TestDbFieldControls, TestIntroPage, TestMainWindow>(argc,

@@ -1,7 +1,9 @@
 #include "TestMainWindow.h"
 
+#include "Application.h"
 #include "AssetPage.h"
 #include "BoxAnswerer.h"
+#include "CloseSignals.h"
 #include "DMod_Afa.h"
 #include "DatabaseError.h"
 #include "DbGrid.h"
@@ -14,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -21,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
+#include <csignal>
+#include <cstdio>
 #include <memory>
 
 namespace
@@ -323,4 +328,51 @@ void TestMainWindow::titleClicksSortTheAssets()
     QCOMPARE(firstName(), QStringLiteral("Teuer"));
     QVERIFY(w.Dm->qry_Afa_Erfassung->SQL.join(u'\n').endsWith(
         QStringLiteral(" Order By e.kosten desc")));
+}
+
+int RunWindowChild(int argc, char **argv)
+{
+    if (qgetenv("NORBEK_UI_CHILD") != "window")
+        return -1;
+    // As the program starts: the data module, then the window, which opens the database.
+    TCloseSignals::BlockInAllThreads();
+    TApplication app(argc, argv);
+    auto dm = std::make_unique<Tdm_Afa>(nullptr, qEnvironmentVariable("NORBEK_UI_DB"));
+    int result = 1;
+    {
+        Tfrm_Afa form(*dm);
+        form.show();
+        QTimer::singleShot(0, &form, [&dm] {
+            AddAsset(*dm, QStringLiteral("Vor dem Signal"), 500);
+            std::printf("bereit\n");
+            std::fflush(stdout);
+        });
+        result = app.exec();
+    }
+    dm.reset();
+    return result;
+}
+
+void TestMainWindow::terminationSignalClosesAndCommits()
+{
+    const QString path = TestDatabase::FreshCopy();
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("NORBEK_UI_CHILD"), QStringLiteral("window"));
+    env.insert(QStringLiteral("NORBEK_UI_DB"), path);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine(), 30000);
+    ::kill(pid_t(program.processId()), SIGTERM);
+    // Closed like "Beenden": the window goes, the data module commits and detaches.
+    const bool ended = program.waitForFinished(30000);
+    if (!ended)
+        program.kill();
+    QVERIFY2(ended, "the program did not end after SIGTERM");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(AssetCount(path), 1);
+    QVERIFY(!QFile::exists(path + QStringLiteral(".lock")));
 }

@@ -1,6 +1,10 @@
 #pragma once
 #include <QObject>
 
+// The program's window in a child process of the tests (NORBEK_UI_CHILD set): -1 when this
+// process is not one.
+int RunWindowChild(int argc, char **argv);
+
 // The main window on a real database: commands, evaluation settings, start-up and closing.
 class TestMainWindow : public QObject
 {
@@ -20,4 +24,5 @@ private slots:
     void anotherAssetShowsItsMovements();
     void threeSelectedAssetsAreEvaluated();
     void titleClicksSortTheAssets();
+    void terminationSignalClosesAndCommits();
 };
