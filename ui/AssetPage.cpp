@@ -2,7 +2,6 @@
 
 #include "DMod_Afa.h"
 #include "DbCheckBox.h"
-#include "DbDateEdit.h"
 #include "DbEdit.h"
 #include "DbGrid.h"
 #include "DbLookupComboBox.h"
@@ -33,20 +32,8 @@ TAssetPage::TAssetPage(Tdm_Afa &dm, QWidget *parent)
     };
     int y = Top;
     for (const auto &line : left) {
-        QWidget *control = nullptr;
-        if (line.Date) {
-            auto *date = new TDbDateEdit(form);
-            date->Bind(Binder(), QString::fromLatin1(line.Field));
-            date->SetYearPopup(2000, 4);
-            control = date;
-        } else {
-            auto *edit = new TDbEdit(form);
-            edit->Bind(Binder(), QString::fromLatin1(line.Field));
-            control = edit;
-        }
-        control->setObjectName(QStringLiteral("dbe_") + QString::fromLatin1(line.Field));
-        control->setGeometry(134, y, 225, 19);
-        AddLabel(QString::fromUtf8(line.Label), control, 8, y, 120, true);
+        AddFieldControl(QString::fromUtf8(line.Label), QString::fromLatin1(line.Field), line.Date,
+                        134, y, 8, 120, true);
         y += Row;
     }
 
@@ -62,12 +49,10 @@ TAssetPage::TAssetPage(Tdm_Afa &dm, QWidget *parent)
     kind->setGeometry(526, Top + Row, 225, 19);
     AddLabel(QStringLiteral("Abschreibungsart"), kind, 380, Top + Row, 140, true);
 
-    auto *percent = new TDbEdit(form);
-    percent->setObjectName(QStringLiteral("dbe_PROZENTSATZ"));
-    percent->Bind(Binder(), QStringLiteral("PROZENTSATZ"));
-    percent->setGeometry(526, Top + 2 * Row + 6, 225, 19);
-    AddLabel(QStringLiteral("Prozentsatz für degressive\nAbschreibung"), percent, 380,
-             Top + 2 * Row, 140, true);
+    QWidget *percent =
+        AddFieldControl(QStringLiteral("Prozentsatz für degressive\nAbschreibung"),
+                        QStringLiteral("PROZENTSATZ"), false, 526, Top + 2 * Row, 380, 140, true);
+    percent->move(526, Top + 2 * Row + 6);
 
     auto *active = new TDbCheckBox(form);
     active->setObjectName(QStringLiteral("dbcb_AKTIV"));

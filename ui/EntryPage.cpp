@@ -1,5 +1,7 @@
 #include "EntryPage.h"
 
+#include "DbDateEdit.h"
+#include "DbEdit.h"
 #include "DbGrid.h"
 #include "DbNavigator.h"
 #include "FieldBinder.h"
@@ -56,4 +58,24 @@ QLabel *TEntryPage::AddLabel(const QString &text, QWidget *buddy, int x, int y, 
         buddy->setAccessibleName(QString(text).replace(u'\n', u' '));
     }
     return label;
+}
+
+QWidget *TEntryPage::AddFieldControl(const QString &label, const QString &field, bool date, int x,
+                                     int y, int labelX, int labelWidth, bool rightAligned)
+{
+    QWidget *control = nullptr;
+    if (date) {
+        auto *picker = new TDbDateEdit(m_form);
+        picker->Bind(m_binder, field);
+        picker->SetYearPopup(2000, 4);
+        control = picker;
+    } else {
+        auto *edit = new TDbEdit(m_form);
+        edit->Bind(m_binder, field);
+        control = edit;
+    }
+    control->setObjectName(QStringLiteral("dbe_") + field);
+    control->setGeometry(x, y, 225, 19);
+    AddLabel(label, control, labelX, y, labelWidth, rightAligned);
+    return control;
 }

@@ -37,6 +37,10 @@ protected:
                  const QString &accessibleName);
     // A label at (x, y), right-aligned into width when rightAligned; its buddy gets the label's
     // text (without a line break) as accessible name.
+    // An edit, or a date picker (with the year list from 2000), bound to field at (x, y),
+    // 225 x 19, with its label at labelX.
+    QWidget *AddFieldControl(const QString &label, const QString &field, bool date, int x, int y,
+                             int labelX, int labelWidth, bool rightAligned);
     QLabel *AddLabel(const QString &text, QWidget *buddy, int x, int y, int width,
                      bool rightAligned);
 

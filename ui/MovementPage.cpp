@@ -2,7 +2,6 @@
 
 #include "DMod_Afa.h"
 #include "DbCheckBox.h"
-#include "DbDateEdit.h"
 #include "DbEdit.h"
 #include "DbGrid.h"
 #include "GridColumns.h"
@@ -24,20 +23,8 @@ TMovementPage::TMovementPage(Tdm_Afa &dm, QWidget *parent)
     };
     int y = 8;
     for (const auto &line : lines) {
-        QWidget *control = nullptr;
-        if (line.Date) {
-            auto *date = new TDbDateEdit(form);
-            date->Bind(Binder(), QString::fromLatin1(line.Field));
-            date->SetYearPopup(2000, 4);
-            control = date;
-        } else {
-            auto *edit = new TDbEdit(form);
-            edit->Bind(Binder(), QString::fromLatin1(line.Field));
-            control = edit;
-        }
-        control->setObjectName(QStringLiteral("dbe_ZA_") + QString::fromLatin1(line.Field));
-        control->setGeometry(112, y, 225, 19);
-        AddLabel(QString::fromUtf8(line.Label), control, 8, y, 100, false);
+        AddFieldControl(QString::fromUtf8(line.Label), QString::fromLatin1(line.Field), line.Date,
+                        112, y, 8, 100, false);
         y += 26;
     }
     auto *active = new TDbCheckBox(form);

@@ -17,50 +17,6 @@
 namespace
 {
 
-void Fill(QSqlDatabase &db, int assets, int accounts)
-{
-    db.transaction();
-    QSqlQuery q(db);
-    q.prepare(
-        QStringLiteral("insert into AFA_KONTEN (ID, NR, BEZEICHNUNG) values (:ID, :NR, :BEZ)"));
-    for (int k = 1; k <= accounts; ++k) {
-        q.bindValue(QStringLiteral(":ID"), k);
-        q.bindValue(QStringLiteral(":NR"), QString::number(400 + k * 10).rightJustified(4, u'0'));
-        q.bindValue(QStringLiteral(":BEZ"),
-                    QStringLiteral("Konto %1 Betriebs- und Geschäftsausstattung").arg(k));
-        q.exec();
-    }
-    q.prepare(QStringLiteral("insert into AFA_ERFASSUNG (ID, INVENTARNR, BEZEICHNUNG, "
-                             "ANSCHAFFUNGSDATUM, ABSCHREIBUNGSDATUM, "
-                             "ERSTELLUNGSDATUM, KOSTEN, RESTBUCHWERT, NUTZUNGSDAUER, PROZENTSATZ, "
-                             "AKTIV, USE_ABSCHRDATUM, "
-                             "AFA_KONTEN_ID, AFA_ARTEN_ID) values (:ID, :INV, :BEZ, :AD, :ABD, "
-                             ":ED, :K, :R, :N, :P, 1, 0, :KID, :AID)"));
-    const QDateTime base(QDate(2015, 1, 1), QTime());
-    for (int i = 1; i <= assets; ++i) {
-        const QDateTime date = base.addDays(i % 3000);
-        q.bindValue(QStringLiteral(":ID"), i);
-        q.bindValue(QStringLiteral(":INV"),
-                    QStringLiteral("INV-%1").arg(i, 7, 10, QLatin1Char('0')));
-        q.bindValue(QStringLiteral(":BEZ"),
-                    QStringLiteral("Anlagegut Nummer %1 mit längerer Bezeichnung").arg(i));
-        q.bindValue(QStringLiteral(":AD"), date);
-        q.bindValue(QStringLiteral(":ABD"), date);
-        q.bindValue(QStringLiteral(":ED"), date);
-        q.bindValue(QStringLiteral(":K"), 1000.0 + (i % 977) * 13.37);
-        q.bindValue(QStringLiteral(":R"), 0.0);
-        q.bindValue(QStringLiteral(":N"), 36 + (i % 8) * 12);
-        q.bindValue(QStringLiteral(":P"), 20.0);
-        q.bindValue(QStringLiteral(":KID"), 1 + i % accounts);
-        q.bindValue(QStringLiteral(":AID"), 1 + i % 4);
-        if (!q.exec()) {
-            std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
-            break;
-        }
-    }
-    db.commit();
-}
-
 double Baseline(const QString &path, const QString &select, qint64 &rows)
 {
     QSqlDatabase db = TestDatabase::Connect(path, QStringLiteral("baseline"));
@@ -109,7 +65,7 @@ int main(int argc, char **argv)
         QSqlDatabase db = TestDatabase::Connect(path, QStringLiteral("fill"));
         QElapsedTimer t;
         t.start();
-        Fill(db, assets, accounts);
+        TestDatabase::FillForBench(db, assets, accounts);
         std::printf("filled %d assets, %d accounts in %.0f ms\n", assets, accounts,
                     double(t.elapsed()));
         db.close();

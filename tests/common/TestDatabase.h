@@ -21,6 +21,9 @@ QVariant Scalar(const QString &path, const QString &sql);
 // Adds count active straight-line assets with IDs from firstId on (account 1 must exist),
 // and movements per asset; one statement, so large numbers are quick.
 void AddManyAssets(const QString &path, int firstId, int count, int movementsPerAsset = 0);
+// In one transaction: accounts 1..accounts and assets 1..assets with varied names, dates,
+// costs, lives, accounts and kinds, as the benchmarks use them.
+void FillForBench(QSqlDatabase &db, int assets, int accounts);
 // A copy of path cut to share of its size, as a file damaged on disk would be.
 QString TruncatedCopy(const QString &path, double share);
 } // namespace TestDatabase
