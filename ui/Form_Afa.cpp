@@ -377,11 +377,16 @@ void Tfrm_Afa::Evaluate()
     m_session->Evaluation.Evaluate();
 }
 
-void Tfrm_Afa::PostPendingEdits()
+void Tfrm_Afa::SubmitPageEdits()
 {
     for (TEntryPage *page :
          std::initializer_list<TEntryPage *>{ts_Assets, ts_Movements, ts_AccountEntry})
         page->SubmitEdits();
+}
+
+void Tfrm_Afa::PostPendingEdits()
+{
+    SubmitPageEdits();
     for (TRecordStore *store :
          {m_dm.qry_Afa_Konten, m_dm.qry_Afa_Erfassung, m_dm.qry_Afa_ZuAbgang}) {
         if (store->State() == TStoreState::Insert && !store->Modified())
@@ -393,9 +398,7 @@ void Tfrm_Afa::PostPendingEdits()
 
 bool Tfrm_Afa::SettleEditsBeforeClose()
 {
-    for (TEntryPage *page :
-         std::initializer_list<TEntryPage *>{ts_Assets, ts_Movements, ts_AccountEntry})
-        page->SubmitEdits();
+    SubmitPageEdits();
     for (TRecordStore *store :
          {m_dm.qry_Afa_Konten, m_dm.qry_Afa_Erfassung, m_dm.qry_Afa_ZuAbgang}) {
         const TStoreState state = store->State();

@@ -89,6 +89,8 @@ private:
     void FormDestroy();
     void ShowIntroPage();
     void Evaluate();
+    // The entry pages' controls hand over what they hold.
+    void SubmitPageEdits();
     // Hands over what the pages' controls hold; a changed record is posted (an error stops
     // the caller), a new unchanged one dropped.
     void PostPendingEdits();

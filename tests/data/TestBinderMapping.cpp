@@ -3,6 +3,7 @@
 #include "DMod_Afa.h"
 #include "FieldBinder.h"
 #include "TestDatabase.h"
+#include "TestModules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,29 +21,9 @@ TStoreField *F(TRecordStore *store, const char *name)
     return store->FieldByName(QString::fromLatin1(name));
 }
 
-// Accounts 0400 and 0420; three assets on the first account, costs 100, 200, 300.
 std::unique_ptr<Tdm_Afa> Module()
 {
-    auto dm = std::make_unique<Tdm_Afa>(nullptr, TestDatabase::FreshCopy());
-    TRecordStore *k = dm->qry_Afa_Konten;
-    k->Open();
-    for (const char *nr : {"0400", "0420"}) {
-        k->Append();
-        F(k, "NR")->SetAsString(QString::fromLatin1(nr));
-        F(k, "BEZEICHNUNG")->SetAsString(QStringLiteral("Konto ") + QString::fromLatin1(nr));
-        k->Post();
-    }
-    k->First();
-    TRecordStore *e = dm->qry_Afa_Erfassung;
-    e->Open();
-    for (int cost : {100, 200, 300}) {
-        e->Append();
-        F(e, "KOSTEN")->SetAsFloat(cost);
-        F(e, "AFA_KONTEN_ID")->SetValue(F(k, "ID")->Value());
-        e->Post();
-    }
-    e->First();
-    return dm;
+    return TestModules::ModuleWithThreeAssets();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "StoreSelectionSync.h"
 #include "StoreTableModel.h"
 #include "TestDatabase.h"
+#include "TestModules.h"
 
 #include <QAbstractItemModelTester>
 #include <QScrollBar>
@@ -16,6 +17,7 @@
 
 namespace
 {
+using TestModules::ModuleWithAssets;
 
 using Tester = QAbstractItemModelTester;
 
@@ -25,20 +27,6 @@ TStoreField *F(TRecordStore *store, const char *name)
 }
 
 // A data module whose asset store holds count assets (IDs 1..count), open.
-std::unique_ptr<Tdm_Afa> ModuleWithAssets(int count)
-{
-    const QString path = TestDatabase::FreshCopy();
-    TestDatabase::Exec(path, QStringLiteral("INSERT INTO AFA_KONTEN (ID, NR, BEZEICHNUNG) "
-                                            "VALUES (1, '0400', 'Konto')"));
-    if (count > 0)
-        TestDatabase::AddManyAssets(path, 1, count);
-    TestDatabase::Exec(
-        path, QStringLiteral("ALTER SEQUENCE GEN_AFA_ERFASSUNG_ID RESTART WITH %1").arg(count));
-    auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
-    dm->qry_Afa_Erfassung->Open();
-    return dm;
-}
-
 // first and last row of the signal a spy caught last.
 QPair<int, int> Range(const QSignalSpy &spy)
 {

@@ -170,21 +170,21 @@ void TestDbDateEdit::unreadableTextIsRefused()
     e->Edit();
     F(e, "BEZEICHNUNG")->SetAsString(QStringLiteral("Stuhl"));
 
-    TBoxAnswer ok(QStringLiteral("OK"));
+    TBoxAnswerer ok(QStringLiteral("OK"));
     for (const QString &typed : {QStringLiteral("31.02.2024"), QStringLiteral("05.03.202"),
                                  QStringLiteral("0.03.2012"), QStringLiteral("05.13.2012"),
                                  QStringLiteral("Xy, 05.03.2012"), QStringLiteral("05032012")}) {
-        ok.Texts.clear();
+        ok.Shown.clear();
         Type(*edit, typed);
-        QCOMPARE(ok.Texts, QStringList{QStringLiteral("'%1' ist kein gültiges Datum").arg(typed)});
+        QCOMPARE(ok.Shown, QStringList{QStringLiteral("'%1' ist kein gültiges Datum").arg(typed)});
         QCOMPARE(edit->Text(), typed);
         QCOMPARE(e->State(), TStoreState::Edit);
         QCOMPARE(Stored(e, "ANSCHAFFUNGSDATUM"), before);
     }
     // The navigator's post is stopped by the same message; the row stays in editing.
-    ok.Texts.clear();
+    ok.Shown.clear();
     nav->Button(TNavigateBtn::Post)->click();
-    QCOMPARE(ok.Texts.size(), 1);
+    QCOMPARE(ok.Shown.size(), 1);
     QCOMPARE(e->State(), TStoreState::Edit);
     QCOMPARE(F(e, "BEZEICHNUNG")->AsString(), QStringLiteral("Stuhl"));
 

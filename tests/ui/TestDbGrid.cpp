@@ -1,11 +1,13 @@
 #include "TestDbGrid.h"
 
+#include "BoxAnswerer.h"
 #include "DMod_Afa.h"
 #include "DbGrid.h"
 #include "GridColumns.h"
 #include "IBDatabase.h"
 #include "StoreTableModel.h"
 #include "TestDatabase.h"
+#include "TestModules.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
@@ -23,37 +25,7 @@
 
 namespace
 {
-
-// Answers every message box with the button of the given text, remembering the texts.
-class TBoxAnswer : public QObject
-{
-public:
-    explicit TBoxAnswer(const QString &button = QStringLiteral("OK")) : m_button(button)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &TBoxAnswer::Look);
-        m_timer.start(10);
-    }
-    QStringList Shown;
-
-private:
-    void Look()
-    {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            auto *box = qobject_cast<QMessageBox *>(widget);
-            if (!box || !box->isVisible())
-                continue;
-            Shown << box->text();
-            for (QAbstractButton *button : box->buttons())
-                if (button->text().remove(u'&') == m_button) {
-                    button->click();
-                    return;
-                }
-            box->reject();
-        }
-    }
-    QString m_button;
-    QTimer m_timer;
-};
+using TestModules::ModuleWithAssets;
 
 // A window with a page holding the grid and a form edit, and a control outside the page.
 struct TGridWindow {
@@ -93,19 +65,6 @@ struct TGridWindow {
         QTest::mouseClick(Grid->viewport(), Qt::LeftButton, modifiers, CellCenter(row, column));
     }
 };
-
-std::unique_ptr<Tdm_Afa> ModuleWithAssets(int count)
-{
-    const QString path = TestDatabase::FreshCopy();
-    TestDatabase::Exec(path, QStringLiteral("INSERT INTO AFA_KONTEN (ID, NR, BEZEICHNUNG) "
-                                            "VALUES (1, '0400', 'Konto')"));
-    TestDatabase::AddManyAssets(path, 1, count);
-    TestDatabase::Exec(
-        path, QStringLiteral("ALTER SEQUENCE GEN_AFA_ERFASSUNG_ID RESTART WITH %1").arg(count));
-    auto dm = std::make_unique<Tdm_Afa>(nullptr, path);
-    dm->qry_Afa_Erfassung->Open();
-    return dm;
-}
 
 int Count(const Tdm_Afa &dm, const QString &where = {})
 {
@@ -278,14 +237,14 @@ void TestDbGrid::deleteAsksOnceAndTakesExactlyTheSelected()
     w.Click(5, Qt::ControlModifier);
     QCOMPARE(grid.SelectedIds(), (QSet<int>{3, 6}));
     {
-        TBoxAnswer no(u"Nein"_qs);
+        TBoxAnswerer no(u"Nein"_qs);
         QTest::keyClick(&grid, Qt::Key_Delete);
         QCOMPARE(no.Shown, QStringList{u"Alle markierten Datensätze löschen?"_qs});
         QCOMPARE(Count(*dm), 10);
         QCOMPARE(e->RecordCount(), 10);
     }
     {
-        TBoxAnswer yes(u"Ja"_qs);
+        TBoxAnswerer yes(u"Ja"_qs);
         QTest::keyClick(&grid, Qt::Key_Delete);
         QCOMPARE(yes.Shown, QStringList{u"Alle markierten Datensätze löschen?"_qs});
     }
@@ -299,7 +258,7 @@ void TestDbGrid::deleteAsksOnceAndTakesExactlyTheSelected()
     w.Click(0);
     QCOMPARE(grid.SelectedIds(), QSet<int>{1});
     {
-        TBoxAnswer yes(u"Ja"_qs);
+        TBoxAnswerer yes(u"Ja"_qs);
         grid.DeleteSelected();
         QCOMPARE(yes.Shown, QStringList{u"Datensatz löschen?"_qs});
     }
@@ -333,7 +292,7 @@ void TestDbGrid::refusedCellTextKeepsTheRowInEdit()
     TDbGrid &grid = *w.Grid;
     const int column = w.Model()->ColumnOfField(field);
     w.Click(3, {}, column);
-    TBoxAnswer ok;
+    TBoxAnswerer ok;
     QTest::keyClick(&grid, text.at(0).toLatin1()); // typing opens the editor
     QLineEdit *editor = OpenEditor();
     QVERIFY(editor);
@@ -478,7 +437,7 @@ void TestDbGrid::refusedMovePutsTheSelectionBack()
     w.Click(5);
     e->Edit();
     e->FieldByName(u"INVENTARNR"_qs)->SetAsString(QString(40, u'X')); // longer than the column
-    TBoxAnswer ok;
+    TBoxAnswerer ok;
     w.Click(8);
     QTRY_COMPARE(ok.Shown.size(), 1);
     QVERIFY(ok.Shown[0].contains(u"Inventar-Nr."_qs));

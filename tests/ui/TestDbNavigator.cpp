@@ -160,18 +160,18 @@ void TestDbNavigator::deleteAsksFirst()
             .toInt();
     };
     {
-        TBoxAnswer no(QStringLiteral("Nein"));
+        TBoxAnswerer no(QStringLiteral("Nein"));
         nav.Button(B::Delete)->click();
-        QCOMPARE(no.Texts, QStringList{QStringLiteral("Datensatz löschen?")});
+        QCOMPARE(no.Shown, QStringList{QStringLiteral("Datensatz löschen?")});
         QCOMPARE(no.Buttons.value(0), (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
     }
     QCOMPARE(e->RecordCount(), 3);
     QCOMPARE(count(), 3);
     const QVariant first = F(e, "ID")->Value();
     {
-        TBoxAnswer yes(QStringLiteral("Ja"));
+        TBoxAnswerer yes(QStringLiteral("Ja"));
         nav.Button(B::Delete)->click();
-        QCOMPARE(yes.Texts.size(), 1);
+        QCOMPARE(yes.Shown.size(), 1);
     }
     QCOMPARE(e->RecordCount(), 2);
     QCOMPARE(count(), 2);
@@ -231,10 +231,10 @@ void TestDbNavigator::refusedPostKeepsTheRowInEditing()
     F(e, "INVENTARNR")->SetAsString(tooLong);
     F(e, "BEZEICHNUNG")->SetAsString(QStringLiteral("bleibt"));
     QSignalSpy done(&nav, &TDbNavigator::Clicked);
-    TBoxAnswer ok(QStringLiteral("OK"));
+    TBoxAnswerer ok(QStringLiteral("OK"));
     nav.Button(B::Post)->click();
-    QCOMPARE(ok.Texts.size(), 1);
-    QVERIFY(!ok.Texts[0].isEmpty());
+    QCOMPARE(ok.Shown.size(), 1);
+    QVERIFY(!ok.Shown[0].isEmpty());
     QCOMPARE(done.count(), 0);
     QCOMPARE(e->State(), TStoreState::Edit);
     QCOMPARE(F(e, "INVENTARNR")->AsString(), tooLong);
@@ -242,7 +242,7 @@ void TestDbNavigator::refusedPostKeepsTheRowInEditing()
     QVERIFY(nav.Button(B::Post)->isEnabled());
     // Moving posts first, so it is refused the same way and the store stays.
     nav.BtnClick(B::Next);
-    QCOMPARE(ok.Texts.size(), 2);
+    QCOMPARE(ok.Shown.size(), 2);
     QCOMPARE(e->State(), TStoreState::Edit);
     QCOMPARE(e->RecNo(), 0);
 }
