@@ -1,0 +1,1 @@
+target_sources(norbek_reportengine PRIVATE)
