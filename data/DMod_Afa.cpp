@@ -4,8 +4,12 @@
 #include "DatabaseAccount.h"
 #include "DatabaseError.h"
 #include "FieldText.h"
+#include "PdfRenderer.h"
+#include "ReportProject.h"
+#include "ReportSystem.h"
 #include "RunId.h"
 #include "ScopeGuard.h"
+#include "SnapshotWriter.h"
 #include "Unit_AfaBerechnung.h"
 #include "Unit_Global.h"
 
@@ -252,6 +256,18 @@ void Tdm_Afa::CreateStores()
     rdc_AfaReport = {QStringLiteral("rdc_AfaReport"), tbl_Afa_Report};
     rdc_Test = {QStringLiteral("rdc_Test"), nullptr};
 
+    m_project = std::make_unique<TReportProject>();
+    m_renderPdf = std::make_unique<TPdfRenderer>();
+    m_snapshotWriter = std::make_unique<TSnapshotWriter>();
+    m_system = std::make_unique<TReportSystem>();
+    rpt_Project = m_project.get();
+    rpt_RenderPDF = m_renderPdf.get();
+    rpt_SnapshotWriter = m_snapshotWriter.get();
+    rpt_System = m_system.get();
+    rpt_Project->SetDataConnection(rdc_AfaReport.Name, &rdc_AfaReport);
+    rpt_Project->SetDataConnection(rdc_Test.Name, &rdc_Test);
+    rpt_Project->SetEngine(rpt_System);
+
     // Handlers.
     qry_Afa_Erfassung->AfterOpen = [this](TRecordStore *ds) { IBQueryAfterOpen(ds); };
     qry_Afa_Erfassung->AfterInsert = [this](TRecordStore *ds) { IBQueryAfterInsert(ds); };
@@ -273,6 +289,7 @@ void Tdm_Afa::DataModuleCreate()
 {
     RunId = MakeRunId();
     ReportProjectFile = ReportProjectPath;
+    rpt_Project->SetProjectFile(ReportProjectFile);
     ReportRowCounter = 0;
 }
 

@@ -19,17 +19,18 @@
 #include "IBDatabase.h"
 #include "IBTransaction.h"
 #include "RecordStore.h"
+#include "ReportDataConnection.h"
 
 #include <QObject>
+#include <memory>
+
+class TPdfRenderer;
+class TReportProject;
+class TReportSystem;
+class TSnapshotWriter;
 
 // A data source: the link between a store and the controls bound to it.
 struct TDataSource {
-    TRecordStore *DataSet = nullptr;
-};
-
-// A data connection of the report engine: the dataset it reads.
-struct TReportDataConnection {
-    QString Name;
     TRecordStore *DataSet = nullptr;
 };
 
@@ -54,6 +55,12 @@ public:
     // Grids and forms bind to the first three; the report set's controls to ds_AfaReport.
     TDataSource ds_Afa_Erfassung, ds_Afa_ZuAbgang, ds_Afa_Konten, ds_AfaReport;
     TReportDataConnection rdc_AfaReport, rdc_Test;
+    // Report components: the project (file ReportProjectFile, both data connections), the
+    // PDF output, the snapshot writer and the report system with the print settings.
+    TReportProject *rpt_Project;
+    TPdfRenderer *rpt_RenderPDF;
+    TSnapshotWriter *rpt_SnapshotWriter;
+    TReportSystem *rpt_System;
 
     QString RunId;
     QString ReportProjectFile; // the report project read by the report engine
@@ -70,6 +77,15 @@ public:
 
     // ID of the AFA_ARTEN row with the kind's code; null when there is none.
     QVariant GetKindId(TAfaArt kind);
+
+    // Hands the report components to a renderer, in this order.
+    template <class TRenderer> void AssignReportComponents(TRenderer &renderer)
+    {
+        renderer.SetProject(rpt_Project);
+        renderer.SetPdfRenderer(rpt_RenderPDF);
+        renderer.SetSnapshotWriter(rpt_SnapshotWriter);
+        renderer.SetReportSystem(rpt_System);
+    }
 
     // Report rows.
     TRecordStore *ReportStore() const;
@@ -103,6 +119,10 @@ private:
     void WriteSetting(const QString &key, const QByteArray &bytes);
 
     QString m_databasePath;
+    std::unique_ptr<TReportProject> m_project;
+    std::unique_ptr<TPdfRenderer> m_renderPdf;
+    std::unique_ptr<TSnapshotWriter> m_snapshotWriter;
+    std::unique_ptr<TReportSystem> m_system;
     bool m_reportBatch = false;
 };
 

@@ -1,12 +1,18 @@
 #include "ReportTool.h"
 
 #include "AfaError.h"
+#include "AfaReportParameters.h"
 #include "AppError.h"
 #include "CsvFormat.h"
 #include "DMod_Afa.h"
 #include "EvaluationSession.h"
+#include "PdfRenderer.h"
+#include "RenderReport.h"
+#include "ReportProject.h"
+#include "Snapshot.h"
 #include "Unit_Global.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QSet>
 #include <QTextDocument>
@@ -54,6 +60,30 @@ QString MissingAssetsMessage(const QList<int> &ids)
     return QStringLiteral("Abschreibungsgüter mit den Nummern (ID) %1 gibt es in der Datenbank "
                           "nicht.")
         .arg(numbers.join(QStringLiteral(", ")));
+}
+
+// The report the evaluation asked for, rendered as the print preview renders it, as PDF.
+QByteArray ReportAsPdf(Tdm_Afa &dm, const TReportRequest &request)
+{
+    TRenderReport renderer;
+    dm.AssignReportComponents(renderer);
+    renderer.ReportName = ReportNameOfMode(request.Mode, {});
+    renderer.FilePrefix = QStringLiteral("R1_");
+    renderer.FileBaseName = dm.RunId;
+    renderer.OnSetParams = [&renderer, &request](TReportProject &project) {
+        SetAfaReportParameters(renderer, project, request.Headline);
+    };
+    renderer.RenderToSnapshot();
+    if (renderer.SnapshotBytes().isEmpty())
+        throw EAfaError(QStringLiteral("Die Report-Projektdatei „%1“ enthält den Report „%2“ "
+                                       "nicht.")
+                            .arg(dm.rpt_Project->ProjectFile(), renderer.ReportName));
+    TSnapshot snapshot;
+    snapshot.Load(renderer.SnapshotBytes());
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    dm.rpt_RenderPDF->RenderTo(snapshot, pdf);
+    return pdf.data();
 }
 
 QByteArray PreviewAsText(const QTextDocument &preview)
@@ -134,7 +164,16 @@ QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
             Progress(done, total);
     };
 
-    const bool csv = options.Format == TReportToolOptions::TFormat::Csv;
-    session.Evaluation.EvaluateFor(csv ? TargetPrint : TargetText);
-    return csv ? ReportRowsAsCsv(*dm.ReportStore()) : PreviewAsText(session.Preview);
+    switch (options.Format) {
+    case TReportToolOptions::TFormat::Csv:
+        session.Evaluation.EvaluateFor(TargetPrint);
+        return ReportRowsAsCsv(*dm.ReportStore());
+    case TReportToolOptions::TFormat::Pdf:
+        session.Evaluation.EvaluateFor(TargetPrint);
+        return ReportAsPdf(dm, session.Report);
+    case TReportToolOptions::TFormat::Text:
+        break;
+    }
+    session.Evaluation.EvaluateFor(TargetText);
+    return PreviewAsText(session.Preview);
 }

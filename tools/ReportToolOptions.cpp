@@ -83,6 +83,10 @@ QString ReportToolHelpText()
         "  --format csv       (Vorgabe) die Reportzeilen als CSV: UTF-8, Trennzeichen \";\",\n"
         "                     Kopfzeile mit den Spaltennamen, Zahlen mit Dezimalkomma.\n"
         "  --format text      die Textvorschau mit Überschrift als reiner Text.\n"
+        "  --format pdf       der Report als PDF-Datei, wie ihn die Druckvorschau zeigt: für\n"
+        "                     ein Wirtschaftsjahr \"rep_Jahr\", sonst \"rep_List\" aus\n"
+        "                     norbekAfa.nrp neben dem Programm, mit der gespeicherten\n"
+        "                     Reportüberschrift. Verlangt --output.\n"
         "  --output DATEI     in diese Datei schreiben statt auf die Standardausgabe. Eine\n"
         "                     gewöhnliche Datei wird erst nach vollständigem Schreiben ersetzt;\n"
         "                     in eine Pipe oder ein Gerät wird direkt geschrieben.\n"
@@ -211,9 +215,11 @@ bool ParseReportToolArguments(const QStringList &arguments, TReportToolOptions &
                 options.Format = TReportToolOptions::TFormat::Csv;
             else if (value == u"text")
                 options.Format = TReportToolOptions::TFormat::Text;
+            else if (value == u"pdf")
+                options.Format = TReportToolOptions::TFormat::Pdf;
             else {
-                error =
-                    QStringLiteral("Unbekanntes Ausgabeformat '%1' (csv oder text).").arg(value);
+                error = QStringLiteral("Unbekanntes Ausgabeformat '%1' (csv, text oder pdf).")
+                            .arg(value);
                 return false;
             }
         } else if (name == u"--output") {
@@ -232,6 +238,10 @@ bool ParseReportToolArguments(const QStringList &arguments, TReportToolOptions &
     if (options.Help)
         return true;
 
+    if (options.Format == TReportToolOptions::TFormat::Pdf && options.Output.isEmpty()) {
+        error = QStringLiteral("Für --format pdf bitte mit --output eine Ausgabedatei angeben.");
+        return false;
+    }
     const int filters = int(haveYear) + int(haveFrom || haveTo) + int(haveAssets);
     if (filters != 1) {
         error = filters == 0 ? QStringLiteral("Bitte genau eine Auswahl angeben: --year, "

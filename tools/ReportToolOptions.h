@@ -6,7 +6,7 @@
 #include <QStringList>
 
 struct TReportToolOptions {
-    enum class TFormat { Csv, Text };
+    enum class TFormat { Csv, Text, Pdf };
 
     QString Database; // empty: the database beside the executable
     TEvaluationSettings Settings;

@@ -2,8 +2,9 @@
 #include "TestDamagedDatabaseTool.h"
 #include "TestReportToolOptions.h"
 #include "TestReportToolOutput.h"
+#include "TestReportToolPdf.h"
 #include "TestReportToolProcess.h"
 #include "TestReportToolSignals.h"
 
 NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestReportToolProcess, TestReportToolOutput,
-                     TestReportToolSignals, TestDamagedDatabaseTool)
+                     TestReportToolSignals, TestDamagedDatabaseTool, TestReportToolPdf)
