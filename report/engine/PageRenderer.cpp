@@ -76,7 +76,7 @@ QSize TPageRenderer::PageUnits() const
     if (!m_snapshot || m_page < 1)
         return {};
     if (m_decodedPage != m_page) {
-        // decoding is cached; the cache is not part of the renderer's visible state
+        // the decoded page is a cache, kept behind const
         auto *self = const_cast<TPageRenderer *>(this);
         self->m_decoded = m_snapshot->Page(m_page);
         self->m_decodedPage = m_page;

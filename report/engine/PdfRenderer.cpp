@@ -1,6 +1,7 @@
 #include "PdfRenderer.h"
 
 #include "PagedOutput.h"
+#include "PdfInfoUpdate.h"
 #include "ReportError.h"
 #include "Snapshot.h"
 
@@ -27,8 +28,9 @@ void TPdfRenderer::Render(const TSnapshot &snapshot)
     QSaveFile file(OutputFileName);
     if (!file.open(QIODevice::WriteOnly))
         throw cannotWrite(file.errorString());
+    TPdfInfoUpdate output(&file);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&output);
         pdf.setCreator(ProgramName);
         pdf.setTitle(snapshot.Title());
         pdf.setResolution(1200);
@@ -39,6 +41,8 @@ void TPdfRenderer::Render(const TSnapshot &snapshot)
             pdf, snapshot, pages,
             QStringLiteral("Die PDF-Datei „%1“ konnte nicht begonnen werden.").arg(shown));
     }
+    if (!output.Append(snapshot.Title(), ProgramName, ProgramName))
+        throw cannotWrite(QStringLiteral("Das PDF ist unvollständig."));
     if (file.error() != QFileDevice::NoError)
         throw cannotWrite(file.errorString());
     if (!file.commit())

@@ -47,8 +47,11 @@ void TPrinterDevice::SetCurrentPrinter(const QString &name)
 
 int TPrinterDevice::CopiesSupported() const
 {
-    const QPrinterInfo printer = CurrentPrinter();
-    return !printer.isNull() && printer.supportsMultipleCopies() ? ManyCopies : 1;
+    const QPrinterInfo info = CurrentPrinter();
+    if (info.isNull())
+        return 1;
+    QPrinter printer(info);
+    return printer.supportsMultipleCopies() ? ManyCopies : 1;
 }
 
 void TPrinterDevice::Configure(QPrinter &printer) const

@@ -2,6 +2,7 @@ target_sources(norbek_reportengine PRIVATE
   PagedOutput.cpp PagedOutput.h
   PageRenderer.cpp PageRenderer.h
   PageSelection.cpp PageSelection.h
+  PdfInfoUpdate.cpp PdfInfoUpdate.h
   PdfRenderer.cpp PdfRenderer.h
   PrinterDevice.cpp PrinterDevice.h
   PrinterRenderer.cpp PrinterRenderer.h

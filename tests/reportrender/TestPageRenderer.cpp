@@ -4,6 +4,7 @@
 #include "Snapshot.h"
 #include "SnapshotSamples.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QtTest>
 

