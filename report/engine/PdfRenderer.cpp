@@ -28,7 +28,23 @@ void TPdfRenderer::Render(const TSnapshot &snapshot)
     QSaveFile file(OutputFileName);
     if (!file.open(QIODevice::WriteOnly))
         throw cannotWrite(file.errorString());
-    TPdfInfoUpdate output(&file);
+    Write(snapshot, file, shown);
+    if (file.error() != QFileDevice::NoError)
+        throw cannotWrite(file.errorString());
+    if (!file.commit())
+        throw cannotWrite(file.errorString());
+}
+
+void TPdfRenderer::RenderTo(const TSnapshot &snapshot, QIODevice &device)
+{
+    if (snapshot.IsEmpty())
+        throw EReportError(QStringLiteral("Es gibt keinen Report, der gespeichert werden kann."));
+    Write(snapshot, device, QStringLiteral("PDF"));
+}
+
+void TPdfRenderer::Write(const TSnapshot &snapshot, QIODevice &device, const QString &shown)
+{
+    TPdfInfoUpdate output(&device);
     {
         QPdfWriter pdf(&output);
         pdf.setCreator(ProgramName);
@@ -42,9 +58,8 @@ void TPdfRenderer::Render(const TSnapshot &snapshot)
             QStringLiteral("Die PDF-Datei „%1“ konnte nicht begonnen werden.").arg(shown));
     }
     if (!output.Append(snapshot.Title(), ProgramName, ProgramName))
-        throw cannotWrite(QStringLiteral("Das PDF ist unvollständig."));
-    if (file.error() != QFileDevice::NoError)
-        throw cannotWrite(file.errorString());
-    if (!file.commit())
-        throw cannotWrite(file.errorString());
+        throw EReportError(
+            QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: Das PDF ist "
+                           "unvollständig.")
+                .arg(shown));
 }

@@ -3,6 +3,7 @@
 // each page on paper of its size, the snapshot's title as the document's title.
 #include "Renderer.h"
 
+class QIODevice;
 class TSnapshot;
 
 class TPdfRenderer : public TRenderer
@@ -18,4 +19,9 @@ public:
     // was written. Throws an EReportError naming the file when it cannot be written, and
     // one when there is no file name or the snapshot has no pages.
     void Render(const TSnapshot &snapshot);
+    // The same PDF into an open device (which then holds the whole file).
+    void RenderTo(const TSnapshot &snapshot, QIODevice &device);
+
+private:
+    void Write(const TSnapshot &snapshot, QIODevice &device, const QString &shown);
 };

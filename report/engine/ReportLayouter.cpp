@@ -232,9 +232,11 @@ int TReportLayouter::Run(TPageSink &sink)
         CloseGroups(0);
     }
     Place(m_summary, *m_prev, 0);
-    if (!m_pageOpen)
+    // Without rows, a report with nothing but row bands has no page at all.
+    if (!m_pageOpen && (m_pageHeader || m_pageFooter))
         StartPage(*m_prev, 0);
-    FinishPage();
+    if (m_pageOpen)
+        FinishPage();
     sink.EndDocument(m_pageNo);
     m_sink = nullptr;
     return m_pageNo;

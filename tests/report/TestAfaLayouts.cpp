@@ -52,6 +52,7 @@ struct Render {
     TReportProject project;
     TSnapshotWriter writer;
     TMemoryDataSource rows{TAfaReportRow::ColumnNames()};
+    TMemoryDataSource none{{QStringLiteral("ID")}}; // the test connection: no rows
     QBuffer stream;
     TSnapshot snapshot;
 
@@ -59,7 +60,7 @@ struct Render {
     {
         project.SetProjectFile(QStringLiteral(NORBEK_REPORT_PROJECT));
         project.SetDataConnection(QStringLiteral("rdc_AfaReport"), &rows);
-        project.SetDataConnection(QStringLiteral("rdc_Test"), nullptr);
+        project.SetDataConnection(QStringLiteral("rdc_Test"), &none);
     }
 
     void Add(const TAfaReportRow &row) { rows.Rows << row.Values(); }
@@ -78,7 +79,7 @@ struct Render {
         snapshot.Load(stream.data());
         QString dump;
         for (int n = 1; n <= snapshot.PageCount(); ++n)
-            dump += SnapshotDump::PageText(snapshot.Page(n), n, snapshot.PageCount());
+            dump += TSnapshotDump::DumpPage(snapshot.Page(n), n, snapshot.PageCount());
         return dump;
     }
 };

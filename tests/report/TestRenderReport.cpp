@@ -70,7 +70,7 @@ struct Rig {
         snapshot.Load(renderer.SnapshotBytes());
         QString text;
         for (int n = 1; n <= snapshot.PageCount(); ++n)
-            text += SnapshotDump::PageText(snapshot.Page(n), n, snapshot.PageCount());
+            text += TSnapshotDump::DumpPage(snapshot.Page(n), n, snapshot.PageCount());
         return text;
     }
 };
@@ -174,12 +174,14 @@ void TestRenderReport::projectFileReadAgainAtEveryRender()
     Rig rig(file);
     rig.renderer.ReportName = QStringLiteral("rep_Kopf");
     rig.renderer.RenderToSnapshot();
-    QVERIFY(rig.Dump().contains(QStringLiteral("Drehbank")));
+    QVERIFY(rig.Dump().contains(QStringLiteral("Text 15,00 30,00 50,00×5,00")));
     QByteArray changed = Project;
     changed.replace("field=\"NAME\" x=\"0\"", "field=\"NAME\" x=\"20\"");
     WriteProject(dir, changed);
     rig.renderer.RenderToSnapshot();
-    QVERIFY2(rig.Dump().contains(QStringLiteral("20,00")), qPrintable(rig.Dump()));
+    // 20 mm further right, behind the left margin of 15 mm.
+    QVERIFY2(rig.Dump().contains(QStringLiteral("Text 35,00 30,00 50,00×5,00")),
+             qPrintable(rig.Dump()));
 }
 
 void TestRenderReport::tempFolderFromTheEnvironment()
@@ -266,7 +268,7 @@ void TestRenderReport::dataModuleReportsRenderItsRows()
     renderer.RenderToSnapshot();
     TSnapshot snapshot;
     snapshot.Load(renderer.SnapshotBytes());
-    const QString text = SnapshotDump::PageText(snapshot.Page(1), 1, 1);
+    const QString text = TSnapshotDump::DumpPage(snapshot.Page(1), 1, 1);
     // Read from the first row on, although the store stood on its last.
     QVERIFY2(text.indexOf(QStringLiteral("Drehbank")) >= 0 &&
                  text.indexOf(QStringLiteral("Drehbank")) <

@@ -241,6 +241,21 @@ void TestReportLayouter::emptySourcePrintsSummary()
     QCOMPARE(pages.size(), 1);
     QCOMPARE(TextsOf(pages[0]), QStringList({"Kopf", "0,00", "Seite {page} von {pages}"}));
     QCOMPARE(pages[0].Items[1].Box.top(), 2000); // the summary right below the header
+
+    // Nothing but row bands: no rows, no page at all.
+    TMemoryDataSource none({"T"});
+    QCOMPARE(LayOut(ProjectText("<detail name=\"d\" height=\"5\">"
+                                "<field name=\"f\" field=\"T\" x=\"0\" y=\"0\" width=\"20\" "
+                                "height=\"5\"/></detail>"),
+                    &none)
+                 .size(),
+             0);
+    // A page footer alone makes the one page.
+    QCOMPARE(LayOut(ProjectText("<detail name=\"d\" height=\"5\"/>"
+                                "<pageFooter name=\"p\" height=\"5\"/>"),
+                    &none)
+                 .size(),
+             1);
 }
 
 void TestReportLayouter::unknownFieldRefused()
