@@ -67,8 +67,11 @@ void TestReportToolOptions::wrongArguments_data()
     QTest::newRow("bad id") << QStringList{"--assets", "1,x"} << "'x' ist keine gültige Nummer";
     QTest::newRow("bad mode") << QStringList{"--year", "2026", "--mode", "LIN"}
                               << "Unbekannter Auswertemodus 'LIN'";
-    QTest::newRow("bad format") << QStringList{"--year", "2026", "--format", "pdf"}
-                                << "Unbekanntes Ausgabeformat 'pdf'";
+    QTest::newRow("bad format") << QStringList{"--year", "2026", "--format", "html"}
+                                << "Unbekanntes Ausgabeformat 'html' (csv, text oder pdf).";
+    QTest::newRow("pdf to standard output")
+        << QStringList{"--year", "2026", "--format", "pdf"}
+        << "Für --format pdf bitte mit --output eine Ausgabedatei angeben.";
     QTest::newRow("missing value") << QStringList{"--year"} << "Zur Option --year fehlt der Wert";
     QTest::newRow("unknown") << QStringList{"--year", "2026", "--jahr"}
                              << "Unbekanntes Argument '--jahr'";
