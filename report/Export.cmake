@@ -1,0 +1,4 @@
+target_sources(norbek_reportwindows PRIVATE
+  Form_RpSetupGerman.h
+  SnapshotExport.h
+)

@@ -1,0 +1,3 @@
+target_sources(norbek_reportwindows PRIVATE
+  Form_RpPreviewGerman.h
+)
