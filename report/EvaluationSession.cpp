@@ -22,6 +22,12 @@ TEvaluationSession::TEvaluationSession(Tdm_Afa &dm,
     Evaluation.HeadlineStep = [this] { Headline.SettingsCommand(QStringLiteral("out")); };
 }
 
+void TEvaluationSession::UseReportRequest(TReportRequest &request)
+{
+    Evaluation.Report = &request;
+    Headline.Report = &request;
+}
+
 QString ReadStoredHeadline(Tdm_Afa &dm, const QString &key)
 {
     dm.SettingsStatement(QStringLiteral("sel"), key, QString(), QString());

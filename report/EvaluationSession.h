@@ -30,6 +30,9 @@ public:
     TMovementTable Movements; // the engine's movements during a walk
     TReportRowWriter ReportRows;
     TReportRequest Report;
+    // The run and the headline step write Mode and Headline there (Report by default), and
+    // the run clears it before the rows are rebuilt.
+    void UseReportRequest(TReportRequest &request);
     QTextDocument Preview;
     TRowInfoList Rows;
     THeadlineCommand Headline;

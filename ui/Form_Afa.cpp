@@ -12,6 +12,7 @@
 #include "EvaluationSession.h"
 #include "EvaluationSettingsPage.h"
 #include "Form_AfaReport.h"
+#include "Form_RpPreviewGerman.h"
 #include "IntroPage.h"
 #include "MovementPage.h"
 #include "PageParts.h"
@@ -240,7 +241,10 @@ void Tfrm_Afa::FormCreate()
     // The stored report headline goes into the headline editor: with the editor frame.
     UpdatePercentEdit();
     SettingsCommand(QStringLiteral("load"));
-    ReportHost();
+    TAfaReport &report = *ReportHost()->AfaReport;
+    m_session->UseReportRequest(report);
+    // Printing and saving from the preview hold the commands like an evaluation.
+    report.PreviewWindow->Busy = [this](bool busy) { busy ? CommandStarted() : CommandEnded(); };
 }
 
 void Tfrm_Afa::FormDestroy()
@@ -294,7 +298,10 @@ void Tfrm_Afa::ActionClicks(QObject *sender)
     } else if (sender == bt_AfaCalcPrintPreview) {
         m_session->Filter.SetFlags(TargetPrint, TargetText);
         pgc_Evaluation->setCurrentWidget(ts_PrintPreview);
-        Evaluate();
+        if (!Evaluate())
+            return;
+        CommandStarted();
+        const TScopeGuard ended([this] { CommandEnded(); });
         ReportHost()->ExecuteReport();
     } else if (sender == mmi_Info) {
         QMessageBox::about(this, QStringLiteral("Info"),
@@ -358,10 +365,10 @@ void Tfrm_Afa::CommandEnded()
     }
 }
 
-void Tfrm_Afa::Evaluate()
+bool Tfrm_Afa::Evaluate()
 {
     if (CommandRunning())
-        return;
+        return false;
     PostPendingEdits();
     CommandStarted();
     const TScopeGuard ended([this] { CommandEnded(); });
@@ -375,6 +382,7 @@ void Tfrm_Afa::Evaluate()
     };
     const TScopeGuard forget([this] { m_session->Evaluation.Progress = nullptr; });
     m_session->Evaluation.Evaluate();
+    return true;
 }
 
 void Tfrm_Afa::SubmitPageEdits()

@@ -88,7 +88,8 @@ private:
     void FormShow();
     void FormDestroy();
     void ShowIntroPage();
-    void Evaluate();
+    // False when another command still runs and nothing was evaluated.
+    bool Evaluate();
     // The entry pages' controls hand over what they hold.
     void SubmitPageEdits();
     // Hands over what the pages' controls hold; a changed record is posted (an error stops
