@@ -1,3 +1,4 @@
+#include "TestAfaReport.h"
 #include "TestDbDateEdit.h"
 #include "TestDbFieldControls.h"
 #include "TestDbGrid.h"
@@ -18,6 +19,6 @@ int main(int argc, char **argv)
         return child;
     TApplication app(argc, argv);
     return RunTests<TestErrorHandler, TestDbGrid, TestDbNavigator, TestDbDateEdit,
-                    TestDbLookupComboBox, TestDbFieldControls, TestIntroPage, TestMainWindow>(argc,
-                                                                                              argv);
+                    TestDbLookupComboBox, TestDbFieldControls, TestIntroPage, TestMainWindow,
+                    TestAfaReport>(argc, argv);
 }
