@@ -19,6 +19,10 @@
 #include <QPrinter>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <dlfcn.h>
+#endif
+
 namespace
 {
 QString Title()
@@ -76,6 +80,35 @@ void DirectToCurrentPrinter(QPrinter &printer, const TPrinterDevice *device, int
     if (!printer.isValid())
         throw EReportError(QStringLiteral("Der Drucker „%1“ kann nicht benutzt werden.")
                                .arg(device->CurrentPrinterName()));
+}
+
+// Qt hands a finished job to CUPS without looking at the answer; a queue that refuses the
+// job leaves its error with the CUPS library, which the print support has loaded.
+void CheckPrintSystemTookTheJob(const QPrinter &printer)
+{
+#ifdef Q_OS_UNIX
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return;
+    // Loaded by the print support plugin, not into the global scope.
+    void *cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!cups)
+        return;
+    TScopeGuard close([cups] { dlclose(cups); });
+    using TLastError = int (*)();
+    using TLastErrorString = const char *(*)();
+    const auto lastError = reinterpret_cast<TLastError>(dlsym(cups, "cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<TLastErrorString>(dlsym(cups, "cupsLastErrorString"));
+    constexpr int FirstError = 0x0400; // IPP status codes below are successes
+    if (!lastError || lastError() < FirstError)
+        return;
+    throw EReportError(
+        QStringLiteral("Der Drucker „%1“ hat den Druckauftrag abgewiesen: %2")
+            .arg(printer.printerName(),
+                 lastErrorString ? QString::fromLocal8Bit(lastErrorString()) : QString()));
+#else
+    Q_UNUSED(printer);
+#endif
 }
 
 int DeviceCopies(const TPrinterDevice *device)
@@ -176,6 +209,7 @@ void PrintSnapshot(TExportContext &context)
         (DirectPrinter ? DirectPrinter : DirectToCurrentPrinter)(printer, context.PrinterDevice,
                                                                  job);
         renderer.Render(printer);
+        CheckPrintSystemTookTheJob(printer);
     }
 }
 
