@@ -1,4 +1,4 @@
 target_sources(norbek_reportwindows PRIVATE
-  Form_RpSetupGerman.h
-  SnapshotExport.h
+  Form_RpSetupGerman.cpp Form_RpSetupGerman.h
+  SnapshotExport.cpp SnapshotExport.h
 )

@@ -3,6 +3,7 @@
 // (all, a selection, a range), copies, collate, duplex. The preview creates it on its
 // first print and keeps it, so the controls keep their state from one print to the next.
 #include <QDialog>
+#include <QPrinter>
 
 class QCheckBox;
 class QGroupBox;
@@ -56,4 +57,11 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool HasPrinter() const;
+    void ShowPrinter();
+    void SetRangeState(bool selection, bool pages);
+    QPrinter::DuplexMode ChosenDuplex(QPrinter::DuplexMode before) const;
+    static QString NoPageMessage(int pageCount);
 };

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QBuffer;
+class QPrinter;
 class QWidget;
 class TPrinterDevice;
 class TPrinterRenderer;
@@ -44,5 +45,15 @@ void SaveSnapshot(TExportContext &context);
 using TAskFileName = std::function<QString(QWidget *parent, const QString &title,
                                            const QStringList &filters, int &chosenFilter)>;
 extern TAskFileName AskFileName;
+
+// Directs each print job (counted from 1) to where it prints: by default the current
+// printer of the device; throws an EReportError when no printer is installed or the
+// printer is not usable. Tests send the jobs to files.
+using TDirectPrinter =
+    std::function<void(QPrinter &printer, const TPrinterDevice *device, int job)>;
+extern TDirectPrinter DirectPrinter;
+// The copies the current printer's driver prints by itself (by default the device's answer).
+using TCopiesSupported = std::function<int(const TPrinterDevice *device)>;
+extern TCopiesSupported CopiesSupported;
 
 } // namespace SnapshotExport
