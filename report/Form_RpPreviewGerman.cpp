@@ -450,7 +450,8 @@ QSize Tfrm_RpPreviewGerman::ViewportSize(bool forWidth) const
         // a page shown at its width is mostly taller than the area: leave room for the bar
         const int bar =
             sbx_Report->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbx_Report);
-        size.rwidth() -= bar;
+        // and for the rounding of page and margins to whole pixels
+        size.rwidth() -= bar + 2;
     }
     return size;
 }
@@ -587,10 +588,11 @@ void Tfrm_RpPreviewGerman::ApplyPageEdit()
     const int page = PageEdit->text().trimmed().toInt(&number);
     if (!HasPages())
         return;
+    const QString current = QString::number(m_pageRenderer->CurrentPage());
     if (number && page != m_pageRenderer->CurrentPage())
         ShowPage(page);
-    else
-        PageEdit->setText(QString::number(m_pageRenderer->CurrentPage()));
+    else if (PageEdit->text() != current)
+        PageEdit->setText(current);
 }
 
 void Tfrm_RpPreviewGerman::ApplyZoomEdit()
@@ -601,7 +603,7 @@ void Tfrm_RpPreviewGerman::ApplyZoomEdit()
     if (HasPages() && number && std::isfinite(zoom) &&
         ZoomText(zoom) != ZoomText(m_pageRenderer->Zoom()))
         m_pageRenderer->SetZoom(zoom);
-    else
+    else if (ZoomEdit->text() != ZoomText(m_pageRenderer->Zoom()))
         ZoomEdit->setText(ZoomText(m_pageRenderer->Zoom()));
 }
 
