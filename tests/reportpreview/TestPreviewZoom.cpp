@@ -154,6 +154,7 @@ void TestPreviewZoom::wholePageScreenshot()
     w.RemoveBorder();
     w.ZoomWholePage();
     w.ShowPage(2);
+    QCoreApplication::processEvents(); // the scroll bars settle
     QDir().mkpath(QStringLiteral("/tmp/preview-shots"));
     const QImage shot = w.grab().toImage();
     QVERIFY(shot.save(QStringLiteral("/tmp/preview-shots/whole-page.png")));
