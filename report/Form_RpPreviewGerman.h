@@ -2,11 +2,18 @@
 // Tfrm_RpPreviewGerman: shows a rendered report page by page, with paging, zoom, printing
 // and saving, labelled in German. Embedded use: the window stays hidden and its panel
 // pnl_Main is placed in another widget; it can also run as a window of its own.
+#include "PreviewNavigator.h"
 #include "RenderObjectList.h"
+#include "Snapshot.h"
 #include "SnapshotExport.h"
+#include "WheelZoom.h"
 
 #include <QElapsedTimer>
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -14,6 +21,7 @@ class QBuffer;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
+class QFrame;
 class QStatusBar;
 class QToolBar;
 class TPageRenderer;
@@ -23,6 +31,7 @@ class TPrinterRenderer;
 class TReportSystem;
 class TSnapshot;
 class Tfrm_RpSetupGerman;
+class TPreviewPage;
 
 class Tfrm_RpPreviewGerman : public QMainWindow
 {
@@ -83,6 +92,72 @@ public:
     void SaveClick();
     void GotoPageClick();
 
+    // The "Gehe zu Seite" question: returns the text entered, or current when cancelled.
+    // Tests put their own answer here.
+    using TAskPage = std::function<QString(QWidget *parent, const QString &title,
+                                           const QString &label, const QString &current)>;
+    static TAskPage AskPage;
+
+    // The clock of the mouse-wheel zoom.
+    TWheelZoom &WheelZoom() { return m_wheel; }
+    TPreviewPage *PageImage() const { return m_pageImage; }
+    // The panel sits in this window, not in another widget.
+    bool RunsOnItsOwn() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void CreateActions();
+    void CreatePanel();
+    void CreateMenus();
+    QAction *Command(const QString &caption, const QString &hint, int icon);
+    QAction *Mirror(QAction *source, const QString &caption, const QString &tip);
+    void ApplyShortcuts(bool on);
+    void LayoutToolbarPanels();
+    bool HasPages() const;
+    void ResetPageTexts();
+    QSize ViewportSize(bool forWidth) const;
+
+    void OnPageChanged(int page);
+    void OnZoomChanged(double zoom);
+    void ApplyPageEdit();
+    void ApplyZoomEdit();
+    void RunExport(void (*procedure)(TExportContext &));
+    void SetBusy(bool busy);
+
+    bool HandleKey(QWidget *target, QKeyEvent *key);
+    bool HandleCharacter(QKeyEvent *key);
+    bool FieldKey(QObject *watched, QKeyEvent *key) const;
+    bool HandleWheel(QWheelEvent *wheel);
+    void WatchPanelParent();
+    void TakeBackPanel();
+
     TRenderObjectList m_offered;
+    TSnapshot m_snapshot;
+    QBuffer *m_stream = nullptr;
+    std::unique_ptr<TPageRenderer> m_pageRenderer;
+    std::unique_ptr<TPrinterRenderer> m_printerRenderer;
+    std::unique_ptr<TPrinterDevice> m_printerDevice;
+    std::unique_ptr<Tfrm_RpSetupGerman> m_setupDialog;
+    std::unique_ptr<TPreviewNavigator> m_navigator;
+    TWheelZoom m_wheel;
+
+    QWidget *m_centre = nullptr;
+    QFrame *m_panelFrame = nullptr;
+    TPreviewPage *m_pageImage = nullptr;
+    QWidget *m_pagePanel = nullptr;
+    QLabel *m_pageCaption = nullptr;
+    QWidget *m_zoomPanel = nullptr;
+    QLabel *m_zoomCaption = nullptr;
+    QLabel *m_percentLabel = nullptr;
+    QAction *m_toolSave = nullptr;
+    QAction *m_toolPrint = nullptr;
+    QAction *m_menuSave = nullptr;
+    QAction *m_exitSeparator = nullptr;
+    QAction *m_menuExitSeparator = nullptr;
+    QList<QPair<QAction *, QKeySequence>> m_shortcuts;
+    QPointer<QWidget> m_panelHost;
+    QPointer<QWidget> m_panel;
+    bool m_busy = false;
 };
