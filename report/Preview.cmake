@@ -5,6 +5,4 @@ target_sources(norbek_reportwindows PRIVATE
   PreviewNavigator.cpp PreviewNavigator.h
   PreviewPage.cpp PreviewPage.h
   WheelZoom.cpp WheelZoom.h
-  # TEMPORARY: empty print and save procedures until SnapshotExport.cpp is in
-  SnapshotExportStub.cpp
 )

@@ -5,14 +5,18 @@
 #include "PreviewSamples.h"
 #include "ReportError.h"
 #include "ReportSystem.h"
+#include "SnapshotExport.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -285,7 +289,23 @@ void TestPreviewWindow::busyWhilePrintingOrSaving()
     auto p = Open(Numbered(3));
     Tfrm_RpPreviewGerman &w = *p->Window;
     TReportSystem system;
+    system.Permission.SetupFromPreview = false; // no modal set-up dialog
     w.ReportSystem = &system;
+    // The print goes into a file, the save dialog is cancelled.
+    QTemporaryDir dir;
+    const auto oldDirect = SnapshotExport::DirectPrinter;
+    const auto oldAsk = SnapshotExport::AskFileName;
+    const auto restore = qScopeGuard([&] {
+        SnapshotExport::DirectPrinter = oldDirect;
+        SnapshotExport::AskFileName = oldAsk;
+    });
+    SnapshotExport::DirectPrinter = [&dir](QPrinter &printer, const TPrinterDevice *, int job) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("job%1.pdf").arg(job)));
+    };
+    SnapshotExport::AskFileName = [](QWidget *, const QString &, const QStringList &, int &) {
+        return QString();
+    };
     QList<bool> calls, printEnabled, saveEnabled;
     w.Busy = [&](bool busy) {
         calls << busy;
@@ -293,6 +313,7 @@ void TestPreviewWindow::busyWhilePrintingOrSaving()
         saveEnabled << w.actnFile_Save->isEnabled();
     };
     w.actnFile_Print->trigger();
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("job1.pdf"))).size() > 0);
     w.SaveClick();
     QCOMPARE(calls, (QList<bool>{true, false, true, false}));
     QCOMPARE(printEnabled, (QList<bool>{false, true, false, true}));
