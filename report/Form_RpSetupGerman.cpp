@@ -81,6 +81,9 @@ bool Discards(const QKeyEvent *key, const QString &allowed)
     if (IsEnter(key))
         return true;
     const QString text = key->text();
+    // Shortcuts such as Ctrl+A (select all) or Ctrl+V are no typed characters.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return false;
     if (text.isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
         key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Escape)
         return false;

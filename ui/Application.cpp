@@ -4,7 +4,10 @@
 #include "ErrorHandler.h"
 #include "Unit_Global.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMetaEnum>
+#include <QTranslator>
 
 namespace
 {
@@ -26,7 +29,14 @@ QString OperationOf(const QObject *receiver, const QEvent *event) noexcept
 
 } // namespace
 
-TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // Qt's own dialogs (file, print, input) speak German like the rest of the program.
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+}
 
 TApplication::~TApplication()
 {

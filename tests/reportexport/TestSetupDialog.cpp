@@ -131,6 +131,11 @@ void TestSetupDialog::keyFiltersDiscardOtherCharacters()
     QCOMPARE(edit->text(), kept);
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), kept.chopped(1));
+    // Shortcuts still work: select all, then a digit replaces the text.
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(edit->selectedText(), kept.chopped(1));
+    QTest::keyClicks(edit, QStringLiteral("7"));
+    QCOMPARE(edit->text(), QStringLiteral("7"));
     QVERIFY(dialog.isVisible());
 }
 

@@ -161,3 +161,10 @@ void TestAfaReport::printPreviewButtonShowsTheReport()
     }
     // The window and its driver are gone without a crash; the data module goes last.
 }
+
+void TestAfaReport::qtDialogsSpeakGerman()
+{
+    // The save and print dialogs are Qt's own; the application loads their German texts.
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Save"), QStringLiteral("S&peichern"));
+    QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Drucken"));
+}

@@ -10,4 +10,5 @@ private slots:
     void missingProjectFileLeavesThePreview();
     void clearEmptiesThePreview();
     void printPreviewButtonShowsTheReport();
+    void qtDialogsSpeakGerman();
 };
