@@ -1,0 +1,24 @@
+#pragma once
+// Tfrm_HtmlColor: a palette of browser-safe colours; the chosen one as "#RRGGBB".
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class Tfrm_HtmlColor : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Tfrm_HtmlColor(QWidget *parent = nullptr);
+    ~Tfrm_HtmlColor() override;
+
+    // Shows the dialog modally over parent; true with result ("#RRGGBB", or empty when
+    // "Ok" came before any swatch was clicked) when it ended with "Ok".
+    static bool Run(QWidget *parent, QString &result);
+    // Tests answer here instead of a user; unset: the dialog is shown.
+    static std::function<bool(QString &result)> Answer;
+
+    QString Result() const { return m_result; }
+
+private:
+    QString m_result;
+};
