@@ -1,8 +1,10 @@
+#include "AppPaths.h"
 #include "Application.h"
 #include "CloseSignals.h"
 #include "DMod_Afa.h"
 #include "Form_Afa.h"
 
+#include <QMessageBox>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +35,12 @@ int main(int argc, char *argv[])
     // captions stay as they are set.
     QApplication::setApplicationName(QStringLiteral("norbek  DoV-Ivevera"));
     QApplication::setApplicationVersion(QStringLiteral(NORBEK_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.norbek.norbekAfa"));
+
+    // Installed: the first start gives the user an empty database in the data folder.
+    QString error;
+    if (!ProvideUserDatabase(error))
+        QMessageBox::critical(nullptr, QApplication::applicationName(), error);
 
     // The data module before the window; the window opens the database. Torn down in
     // reverse: the window first, then the data module, which commits and detaches.

@@ -23,9 +23,51 @@ QString ExecutableDirOf(const QString &exePath)
     return dir;
 }
 
+QString ResourceDirOf(const QString &appDir)
+{
+    if (QFileInfo::exists(appDir + QStringLiteral("norbekAfa.nrp")))
+        return appDir;
+    const QString installed = QDir::cleanPath(appDir + QStringLiteral("../share/norbekafa")) + u'/';
+    return QFileInfo::exists(installed + QStringLiteral("norbekAfa.nrp")) ? installed : appDir;
+}
+
+QString DatabaseDirOf(const QString &appDir, const QString &resourceDir)
+{
+    // Beside the executable in a build; an installed program's folder belongs to the system
+    // (even when root may write there).
+    if (resourceDir == appDir && QFileInfo(appDir).isWritable())
+        return appDir;
+    QString home = qEnvironmentVariable("XDG_DATA_HOME");
+    if (home.isEmpty() || !QDir::isAbsolutePath(home))
+        home = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(home) + QStringLiteral("/norbekAfa/");
+}
+
 // Initialisation order within this unit follows the order of definition.
 const QString AppBaseName = QStringLiteral("norbekAfa");
 const QString AppDir = RunningExecutableDir();
-const QString ReportProjectPath = AppDir + AppBaseName + QStringLiteral(".nrp");
+const QString ResourceDir = ResourceDirOf(AppDir);
+const QString ReportProjectPath = ResourceDir + AppBaseName + QStringLiteral(".nrp");
 const QString DatabaseFileName = AppBaseName + QStringLiteral(".fdb");
-const QString DatabasePath = AppDir + DatabaseFileName;
+const QString DatabasePath = DatabaseDirOf(AppDir, ResourceDir) + DatabaseFileName;
+const QString EmptyDatabasePath = ResourceDir + AppBaseName + QStringLiteral("-leer.fdb");
+
+bool ProvideUserDatabase(QString &error)
+{
+    if (QFileInfo::exists(DatabasePath) || DatabasePath == AppDir + DatabaseFileName)
+        return true;
+    const QString folder = QFileInfo(DatabasePath).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        error = QStringLiteral("Der Ordner „%1“ für die Datenbank kann nicht angelegt werden.")
+                    .arg(folder);
+        return false;
+    }
+    QFile empty(EmptyDatabasePath);
+    if (!empty.copy(DatabasePath)) {
+        error = QStringLiteral("Die leere Datenbank „%1“ kann nicht nach „%2“ kopiert werden: %3")
+                    .arg(EmptyDatabasePath, DatabasePath, empty.errorString());
+        return false;
+    }
+    QFile::setPermissions(DatabasePath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
+}

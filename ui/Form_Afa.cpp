@@ -277,7 +277,7 @@ void Tfrm_Afa::FormShow()
 void Tfrm_Afa::ShowIntroPage()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    wb_Intro->ShowIntro(QUrl::fromLocalFile(AppDir + QStringLiteral("Intro.pdf")));
+    wb_Intro->ShowIntro(QUrl::fromLocalFile(ResourceDir + QStringLiteral("Intro.pdf")));
 }
 
 Tfrm_AfaReport *Tfrm_Afa::ReportHost()

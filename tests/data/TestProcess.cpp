@@ -5,6 +5,7 @@
 #include "TestDatabase.h"
 #include "Unit_Global.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -148,4 +149,35 @@ void TestProcess::holderReleasedWithTheApplication()
 {
     QCOMPARE(RunChild(QCoreApplication::applicationFilePath(), QStringLiteral("holder")),
              QStringLiteral("1 2"));
+}
+
+void TestProcess::installedProgramKeepsDataInTheUsersFolder()
+{
+    QTemporaryDir dir;
+    const QString prefix = QFileInfo(dir.path()).canonicalFilePath();
+    const QString bin = prefix + QStringLiteral("/usr/bin/");
+    const QString share = prefix + QStringLiteral("/usr/share/norbekafa/");
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(share));
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", oldHome); });
+    qputenv("XDG_DATA_HOME", (prefix + QStringLiteral("/daten")).toUtf8());
+
+    // Nothing installed beside or above: the build's folder holds everything.
+    QCOMPARE(ResourceDirOf(bin), bin);
+    QCOMPARE(DatabaseDirOf(bin, bin), bin);
+    // Installed: the program's files under share, the database in the user's data folder.
+    QFile nrp(share + QStringLiteral("norbekAfa.nrp"));
+    QVERIFY(nrp.open(QIODevice::WriteOnly));
+    nrp.close();
+    QCOMPARE(ResourceDirOf(bin), share);
+    QCOMPARE(DatabaseDirOf(bin, share), prefix + QStringLiteral("/daten/norbekAfa/"));
+    // A relative XDG_DATA_HOME is ignored, as the standard says.
+    qputenv("XDG_DATA_HOME", "relativ");
+    QCOMPARE(DatabaseDirOf(bin, share),
+             QDir::homePath() + QStringLiteral("/.local/share/norbekAfa/"));
+    // A file named like the program's beside the executable wins (a build).
+    QFile local(bin + QStringLiteral("norbekAfa.nrp"));
+    QVERIFY(local.open(QIODevice::WriteOnly));
+    local.close();
+    QCOMPARE(ResourceDirOf(bin), bin);
 }

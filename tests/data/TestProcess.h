@@ -8,6 +8,7 @@ class TestProcess : public QObject
     Q_OBJECT
 private slots:
     void pathsComeFromTheRealExecutable();
+    void installedProgramKeepsDataInTheUsersFolder();
     void postedAssetSurvivesSigkill();
     void shutdownCommits();
     void holderCreatedOnce();
