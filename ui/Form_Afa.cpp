@@ -11,6 +11,7 @@
 #include "ErrorHandler.h"
 #include "EvaluationSession.h"
 #include "EvaluationSettingsPage.h"
+#include "Form_About.h"
 #include "Form_AfaReport.h"
 #include "Form_RpPreviewGerman.h"
 #include "IntroPage.h"
@@ -304,10 +305,7 @@ void Tfrm_Afa::ActionClicks(QObject *sender)
         const TScopeGuard ended([this] { CommandEnded(); });
         ReportHost()->ExecuteReport();
     } else if (sender == mmi_Info) {
-        QMessageBox::about(this, QStringLiteral("Info"),
-                           QStringLiteral("<b>norbek &gt;&gt; Dov - Ivevera</b><br>Version %1<br>"
-                                          "Anlagenverzeichnis und Abschreibungen (AfA)")
-                               .arg(QCoreApplication::applicationVersion()));
+        Tfrm_About::ShowInfo();
     } else if (sender == mmi_Beenden) {
         close();
     } else if (sender == bt_SaveSettings) {

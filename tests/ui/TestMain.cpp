@@ -1,3 +1,4 @@
+#include "TestAbout.h"
 #include "TestAfaReport.h"
 #include "TestDbDateEdit.h"
 #include "TestDbFieldControls.h"
@@ -20,5 +21,5 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     return RunTests<TestErrorHandler, TestDbGrid, TestDbNavigator, TestDbDateEdit,
                     TestDbLookupComboBox, TestDbFieldControls, TestIntroPage, TestMainWindow,
-                    TestAfaReport>(argc, argv);
+                    TestAfaReport, TestAbout>(argc, argv);
 }
