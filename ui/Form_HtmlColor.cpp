@@ -75,8 +75,11 @@ void Tfrm_HtmlColor::showEvent(QShowEvent *event)
     if (m_outlined)
         return;
     m_outlined = true;
-    // Once after opening: outline the cell of the current colour.
-    QTimer::singleShot(250, this, [this] { img_Palette->OutlineNearest(m_color); });
+    // Once after opening: outline the cell of the current colour, unless one was picked.
+    QTimer::singleShot(250, this, [this] {
+        if (m_result.isEmpty())
+            img_Palette->OutlineNearest(m_color);
+    });
 }
 
 bool Tfrm_HtmlColor::Run(QWidget *parent, QString &result)
