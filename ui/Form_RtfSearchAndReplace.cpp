@@ -3,7 +3,6 @@
 #include "TextSearch.h"
 
 #include <QButtonGroup>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,9 +46,9 @@ QGroupBox *RadioGroup(const QString &title, QRadioButton *first, QRadioButton *s
 {
     auto *box = new QGroupBox(title);
     box->setAccessibleName(title.trimmed());
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(6, 2, 6, 2);
-    layout->setSpacing(0);
+    auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(4, 0, 4, 0);
+    layout->setSpacing(4);
     for (QRadioButton *button : {first, second}) {
         button->setAccessibleName(button->text());
         layout->addWidget(button);
@@ -63,6 +62,7 @@ QPushButton *BarButton(const QString &caption)
     button->setFlat(true);
     button->setAccessibleName(caption);
     button->setAutoDefault(false);
+    button->setMinimumWidth(90);
     return button;
 }
 } // namespace
@@ -83,10 +83,11 @@ Tfrm_RtfSearchAndReplace::Tfrm_RtfSearchAndReplace(QWidget *parent) : QDialog(pa
 
     lst_Options = new QListWidget;
     lst_Options->setAccessibleName(QStringLiteral("Optionen"));
+    lst_Options->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *optionBox = new QGroupBox(QStringLiteral(" Optionen "));
     optionBox->setAccessibleName(QStringLiteral("Optionen"));
     auto *optionLayout = new QVBoxLayout(optionBox);
-    optionLayout->setContentsMargins(6, 2, 6, 6);
+    optionLayout->setContentsMargins(3, 2, 3, 6);
     optionLayout->addWidget(lst_Options);
 
     rb_Forward = new QRadioButton(QStringLiteral("Vorwärts"));
@@ -99,15 +100,16 @@ Tfrm_RtfSearchAndReplace::Tfrm_RtfSearchAndReplace(QWidget *parent) : QDialog(pa
     (Options.SelectionOnly ? rb_Selection : rb_WholeText)->setChecked(true);
     (Options.FromTextStart ? rb_FromStart : rb_FromCursor)->setChecked(true);
 
-    auto *groups = new QGridLayout;
-    groups->addWidget(RadioGroup(QStringLiteral(" Richtung "), rb_Forward, rb_Backward), 0, 0);
-    groups->addWidget(RadioGroup(QStringLiteral(" Bereich "), rb_WholeText, rb_Selection), 0, 1);
-    groups->addWidget(RadioGroup(QStringLiteral(" Beginn "), rb_FromCursor, rb_FromStart), 1, 0);
+    auto *groups = new QVBoxLayout;
+    groups->addWidget(RadioGroup(QStringLiteral(" Richtung "), rb_Forward, rb_Backward));
+    groups->addWidget(RadioGroup(QStringLiteral(" Bereich "), rb_WholeText, rb_Selection));
+    groups->addWidget(RadioGroup(QStringLiteral(" Beginn "), rb_FromCursor, rb_FromStart));
 
     auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(8, 0, 8, 0);
+    middle->setContentsMargins(5, 0, 5, 0);
+    middle->setSpacing(4);
     middle->addWidget(optionBox, 1);
-    middle->addLayout(groups, 2);
+    middle->addLayout(groups, 0);
 
     btn_Ok = BarButton(QStringLiteral("Ok"));
     btn_Cancel = BarButton(QStringLiteral("Abbrechen"));
