@@ -3,9 +3,11 @@
 #include "ColorPalette.h"
 #include "Form_HtmlColor.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace
 {
@@ -148,4 +150,24 @@ void TestColorDialog::RunUsesTheAnswer()
     Tfrm_HtmlColor::Answer = [](QString &) { return false; };
     QVERIFY(!Tfrm_HtmlColor::Run(nullptr, result));
     Tfrm_HtmlColor::Answer = nullptr;
+}
+
+void TestColorDialog::RunShowsTheDialog()
+{
+    // Ends the shown dialog as a user would: a click on a cell, then the button.
+    const auto answer = [](bool ok) {
+        QTimer::singleShot(50, [ok] {
+            auto *dialog = qobject_cast<Tfrm_HtmlColor *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTest::mouseClick(dialog->img_Palette, Qt::LeftButton, {}, CellPoint(9, 2));
+            QTest::mouseClick(ok ? dialog->btn_Ok : dialog->btn_Cancel, Qt::LeftButton);
+        });
+    };
+    QString result = QStringLiteral("unverändert");
+    answer(true);
+    QVERIFY(Tfrm_HtmlColor::Run(nullptr, result));
+    QCOMPARE(result, QStringLiteral("#666666"));
+    answer(false);
+    QVERIFY(!Tfrm_HtmlColor::Run(nullptr, result));
+    QCOMPARE(result, QStringLiteral("#666666"));
 }

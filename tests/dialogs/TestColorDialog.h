@@ -11,4 +11,5 @@ private slots:
     void OkWithoutClickIsEmpty();
     void OutlinesCurrentColourAfterOpening();
     void RunUsesTheAnswer();
+    void RunShowsTheDialog();
 };

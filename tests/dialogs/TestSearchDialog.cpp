@@ -3,6 +3,9 @@
 #include "BoxAnswerer.h"
 #include "Form_RtfSearchAndReplace.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +13,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace
 {
@@ -339,4 +343,24 @@ void TestSearchDialog::ButtonsLeaveTheDrawer()
     delete early;
     g.Open(true);
     QTest::qWait(20);
+}
+
+void TestSearchDialog::ModalRunAndAccessibleNames()
+{
+    TSearchFixture f(QStringLiteral("eins zwei"));
+    for (QWidget *control : f.Dialog.findChildren<QWidget *>()) {
+        if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control) ||
+            qobject_cast<QAbstractItemView *>(control) || qobject_cast<QGroupBox *>(control))
+            QVERIFY2(!control->accessibleName().isEmpty(), control->metaObject()->className());
+    }
+    f.Dialog.SetMode(true);
+    for (int i = 0; i < f.Dialog.lst_Options->count(); ++i)
+        QCOMPARE(f.Dialog.lst_Options->item(i)->data(Qt::AccessibleTextRole).toString(),
+                 f.Dialog.lst_Options->item(i)->text());
+
+    // Shown modally as the frame does: the run ends the dialog.
+    f.Dialog.SetMode(false);
+    QTimer::singleShot(50, &f.Dialog, [&f] { f.Find(QStringLiteral("zwei")); });
+    QCOMPARE(f.Dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(f.Selected(), QStringLiteral("zwei"));
 }

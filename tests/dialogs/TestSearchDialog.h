@@ -15,4 +15,5 @@ private slots:
     void ReplaceInSelectionOnly();
     void WholeWordsAndRegularExpressions();
     void ButtonsLeaveTheDrawer();
+    void ModalRunAndAccessibleNames();
 };
