@@ -1,8 +1,13 @@
 #pragma once
 // Tfrm_HtmlColor: a palette of browser-safe colours; the chosen one as "#RRGGBB".
+#include <QColor>
 #include <QDialog>
 #include <QString>
 #include <functional>
+
+class QLabel;
+class QPushButton;
+class TColorPalette;
 
 class Tfrm_HtmlColor : public QDialog
 {
@@ -19,6 +24,15 @@ public:
 
     QString Result() const { return m_result; }
 
+    TColorPalette *img_Palette = nullptr;
+    QLabel *pnl_Info = nullptr;
+    QPushButton *btn_Ok = nullptr, *btn_Cancel = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QString m_result;
+    QColor m_color = Qt::black;
+    bool m_outlined = false;
 };

@@ -4,8 +4,18 @@
 #include "SearchOptions.h"
 
 #include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <functional>
 
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 class QTextEdit;
+class QWidget;
 
 class Tfrm_RtfSearchAndReplace : public QDialog
 {
@@ -23,4 +33,36 @@ public:
     void SetMode(bool replace);
     // One find step with the current options and position, as "Ok" in search mode (F3).
     void FindNext();
+
+    // Answers "Ersetzen ?" with Yes, No, Cancel or YesToAll; unset: the question is shown.
+    std::function<QMessageBox::StandardButton()> AskReplace;
+
+    QLineEdit *edt_Search = nullptr;
+    QLineEdit *edt_Replace = nullptr;
+    QListWidget *lst_Options = nullptr;
+    QRadioButton *rb_Forward = nullptr, *rb_Backward = nullptr;
+    QRadioButton *rb_WholeText = nullptr, *rb_Selection = nullptr;
+    QRadioButton *rb_FromCursor = nullptr, *rb_FromStart = nullptr;
+    QPushButton *btn_Ok = nullptr, *btn_Cancel = nullptr, *btn_ReplaceAll = nullptr;
+
+private:
+    void Start(bool replaceAll);
+    void ReadControls(bool replaceAll);
+    void InitRun();
+    bool CheckPattern();
+    void ReplaceRun();
+    int RegionEnd() const;
+    void SelectMatch(int start, int length);
+    QMessageBox::StandardButton Ask();
+
+    QTextEdit *m_edit = nullptr;
+    QPointer<QObject> m_drawer;
+    QWidget *m_replaceRow = nullptr;
+    bool m_replaceMode = true;
+    // The run: where the next step looks, its direction and the searched region.
+    int m_position = 0;
+    bool m_backward = false;
+    int m_regionStart = 0;
+    int m_regionEnd = -1; // -1: the end of the text
+    bool m_allConfirmed = false;
 };
