@@ -7,6 +7,7 @@
 #include "TestErrorHandler.h"
 #include "TestIntroPage.h"
 #include "TestMainWindow.h"
+#include "TestSettingsPage.h"
 
 #include "Application.h"
 
@@ -20,5 +21,5 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     return RunTests<TestErrorHandler, TestDbGrid, TestDbNavigator, TestDbDateEdit,
                     TestDbLookupComboBox, TestDbFieldControls, TestIntroPage, TestMainWindow,
-                    TestAfaReport>(argc, argv);
+                    TestAfaReport, TestSettingsPage>(argc, argv);
 }
