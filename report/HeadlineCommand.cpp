@@ -2,6 +2,7 @@
 
 #include "AfaError.h"
 #include "AfaFilter.h"
+#include "DateSerial.h"
 #include "GermanFormat.h"
 #include "ReportRequest.h"
 #include "RtfText.h"
@@ -26,7 +27,12 @@ QString FillPeriodPlaceholder(const QString &rtfSource, int year)
 QString THeadlineCommand::BuildHeadline(const QString &keyword, const QString &result) const
 {
     if (keyword == u"rep") {
-        const int year = GermanFormat::StrToInt(FiscalYearText ? FiscalYearText() : QString());
+        const QString text = FiscalYearText ? FiscalYearText() : QString();
+        const int year = GermanFormat::StrToInt(text);
+        // A year without days (0, 10000) cannot give "vom ... bis ...".
+        TDateTime first = 0;
+        if (!DateSerial::TryEncodeDate(year, 1, 1, first))
+            throw EConvertError(GermanFormat::InvalidIntegerMessage(text));
         return FillPeriodPlaceholder(ReadSetting ? ReadSetting(QStringLiteral("RPT")) : QString(),
                                      year);
     }

@@ -14,10 +14,12 @@
 #include "Form_About.h"
 #include "Form_AfaReport.h"
 #include "Form_RpPreviewGerman.h"
+#include "Frame_RtfEditor.h"
 #include "IntroPage.h"
 #include "MovementPage.h"
 #include "PageParts.h"
 #include "ScopeGuard.h"
+#include "SettingsPage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -201,10 +203,9 @@ QWidget *Tfrm_Afa::BuildEvaluationPage()
             &Tfrm_Afa::AfaArtSelClick);
 
     ts_TextPreview = PlainPage(pgc_Evaluation, QStringLiteral("ts_TextPreview"));
-    rtfe_Afa = new QTextEdit(ts_TextPreview);
+    rtfe_Afa = new Tfrm_RtfEditor(ts_TextPreview);
     rtfe_Afa->setObjectName(QStringLiteral("rtfe_Afa"));
     rtfe_Afa->setAccessibleName(QStringLiteral("Textvorschau"));
-    rtfe_Afa->setLineWrapMode(QTextEdit::NoWrap);
     ts_TextPreview->layout()->addWidget(rtfe_Afa);
     pgc_Evaluation->addTab(ts_TextPreview, QStringLiteral("Textvorschau"));
 
@@ -225,6 +226,14 @@ QWidget *Tfrm_Afa::BuildSettingsPage()
     buttons->addStretch(1);
     QWidget *body = nullptr;
     page->layout()->addWidget(PageParts::PageBody(page, body));
+    auto *bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    ts_SettingsBody = new TSettingsPage(body);
+    bodyLayout->addWidget(ts_SettingsBody);
+    rtfe_Title = ts_SettingsBody->rtfe_Title;
+    rbt_TitleRep = ts_SettingsBody->rbt_TitleRep;
+    rbt_TitleRun = ts_SettingsBody->rbt_TitleRun;
+    connect(ts_SettingsBody, &TSettingsPage::TitleToggled, this, &Tfrm_Afa::ToggleTitleClick);
     return page;
 }
 
@@ -234,7 +243,7 @@ void Tfrm_Afa::FormCreate()
     // buffering: with the owner-drawn look.
     m_session = std::make_unique<TEvaluationSession>(
         m_dm, [this](const QString &key) { return ReadStoredHeadline(m_dm, key); });
-    rtfe_Afa->setDocument(&m_session->Preview);
+    rtfe_Afa->re_Rtf->setDocument(&m_session->Preview);
     m_dm.qry_Afa_Erfassung->Open();
     // The headline editor's search dialog gets the speed-button drawer: with the editor frame.
     ts_EvaluationSettings->ed_FilterJahr->setValue(QDate::currentDate().year());
@@ -254,7 +263,7 @@ void Tfrm_Afa::FormDestroy()
     m_dm.cds_AfaReport->Close();
     m_dm.qry_Afa_Erfassung->Close();
     m_dm.qry_Afa_ZuAbgang->Close();
-    rtfe_Afa->setDocument(new QTextDocument(rtfe_Afa));
+    rtfe_Afa->re_Rtf->setDocument(new QTextDocument(rtfe_Afa->re_Rtf));
     m_session.reset();
     delete m_reportHost;
     m_reportHost = nullptr;
@@ -322,7 +331,33 @@ void Tfrm_Afa::AfaArtSelClick()
 
 void Tfrm_Afa::ToggleTitleClick()
 {
+    const QString now = ts_SettingsBody->CheckedKey();
+    if (now == m_titleKey)
+        return;
+    // The headline shown before has unsaved edits: keep them, drop them, or stay.
+    if (rtfe_Title->IsModified()) {
+        const auto answer = QMessageBox::question(
+            this, QStringLiteral("Reportüberschrift"),
+            QStringLiteral("Änderungen an der Reportüberschrift speichern?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer == QMessageBox::Cancel || answer == QMessageBox::Escape) {
+            ts_SettingsBody->CheckKey(m_titleKey);
+            return;
+        }
+        if (answer == QMessageBox::Yes)
+            StoreTitle(m_titleKey);
+    }
     SettingsCommand(QStringLiteral("load"));
+}
+
+void Tfrm_Afa::StoreTitle(const QString &key)
+{
+    const QString text = rtfe_Title->GetEditorText(2);
+    if (key == u"RUT")
+        m_dm.SetRunTitle(text);
+    else
+        m_dm.SetReportTitle(text);
+    rtfe_Title->SetModified(false);
 }
 
 void Tfrm_Afa::UpdatePercentEdit()
@@ -332,8 +367,15 @@ void Tfrm_Afa::UpdatePercentEdit()
 
 void Tfrm_Afa::SettingsCommand(const QString &keyword)
 {
-    // The headline editor and its two radio buttons come with the editor frame.
-    Q_UNUSED(keyword);
+    if (keyword == u"save") {
+        StoreTitle(ts_SettingsBody->CheckedKey());
+    } else if (keyword == u"load") {
+        m_titleKey = ts_SettingsBody->CheckedKey();
+        rtfe_Title->SetEditorText(2, ReadStoredHeadline(m_dm, m_titleKey));
+        rtfe_Title->SetModified(false);
+    } else if (keyword == u"out" || keyword == u"rep" || keyword == u"rtf") {
+        m_session->Headline.SettingsCommand(keyword);
+    }
 }
 
 void Tfrm_Afa::DBGridTitleClick(int column)

@@ -14,7 +14,9 @@
 class QAction;
 class QPushButton;
 class QTabWidget;
-class QTextEdit;
+class QRadioButton;
+class Tfrm_RtfEditor;
+class TSettingsPage;
 class TAccountPage;
 class TDbGrid;
 class TAssetPage;
@@ -65,7 +67,11 @@ public:
     TAccountPage *ts_AccountEntry;
     TEvaluationSettingsPage *ts_EvaluationSettings;
     TIntroPage *wb_Intro;
-    QTextEdit *rtfe_Afa; // the text preview until the editor frame comes
+    Tfrm_RtfEditor *rtfe_Afa; // the text preview
+    TSettingsPage *ts_SettingsBody;
+    Tfrm_RtfEditor *rtfe_Title; // the report headline of the checked radio button
+    QRadioButton *rbt_TitleRep;
+    QRadioButton *rbt_TitleRun;
     QPushButton *bt_GotoAfaErf;
     QPushButton *bt_AfaCalcTextPreview;
     QPushButton *bt_AfaCalcPrintPreview;
@@ -90,6 +96,8 @@ private:
     void ShowIntroPage();
     // False when another command still runs and nothing was evaluated.
     bool Evaluate();
+    // Stores the headline editor's content under "RPT" or "RUT".
+    void StoreTitle(const QString &key);
     // The entry pages' controls hand over what they hold.
     void SubmitPageEdits();
     // Hands over what the pages' controls hold; a changed record is posted (an error stops
@@ -106,6 +114,7 @@ private:
     TCloseSignals *m_closeSignals = nullptr;
     quint8 m_windowFlags = 0;
     int m_commandDepth = 0;
+    QString m_titleKey; // the settings key of the headline in the editor
     bool m_closeWaiting = false;
 
     static constexpr quint8 FirstShow = 1;

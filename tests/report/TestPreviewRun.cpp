@@ -1,5 +1,8 @@
 #include "TestPreviewRun.h"
 
+#include "AfaError.h"
+#include "HeadlineCommand.h"
+
 #include "EvaluationFixture.h"
 
 #include <QTextBlock>
@@ -152,4 +155,27 @@ void TestPreviewRun::runHeadlineUnchanged()
     QCOMPARE(f.report->Headline, run);
     f.Evaluate(TargetText);
     QVERIFY(f.PreviewText().startsWith(QStringLiteral("Verlauf [%Zeitraum%]\n\nBezeichnung")));
+}
+
+void TestPreviewRun::headlineYearOutsideTheCalendar()
+{
+    THeadlineCommand headline;
+    QString year;
+    headline.ReadSetting = [](const QString &) { return QStringLiteral("AfA [%Zeitraum%]"); };
+    headline.FiscalYearText = [&year] { return year; };
+    for (const char *inside : {"1", "9999"}) {
+        year = QString::fromLatin1(inside);
+        QVERIFY(
+            headline.BuildHeadline(QStringLiteral("rep")).startsWith(QStringLiteral("AfA vom ")));
+    }
+    // Outside the calendar: the same error as a text that is no number, never "vom  bis ".
+    for (const char *outside : {"0", "10000", "-1", "x"}) {
+        year = QString::fromLatin1(outside);
+        try {
+            headline.BuildHeadline(QStringLiteral("rep"));
+            QFAIL(outside);
+        } catch (const EConvertError &e) {
+            QCOMPARE(e.Message(), QStringLiteral("'%1' ist kein gültiger Integerwert").arg(year));
+        }
+    }
 }

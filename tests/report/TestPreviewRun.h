@@ -10,4 +10,5 @@ private slots:
     void wideValueShiftsColouredPieces();
     void headlinePlaceholder();
     void runHeadlineUnchanged();
+    void headlineYearOutsideTheCalendar();
 };

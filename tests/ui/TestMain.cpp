@@ -8,6 +8,7 @@
 #include "TestErrorHandler.h"
 #include "TestIntroPage.h"
 #include "TestMainWindow.h"
+#include "TestSettingsPage.h"
 
 #include "Application.h"
 
@@ -21,5 +22,5 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     return RunTests<TestErrorHandler, TestDbGrid, TestDbNavigator, TestDbDateEdit,
                     TestDbLookupComboBox, TestDbFieldControls, TestIntroPage, TestMainWindow,
-                    TestAfaReport, TestAbout>(argc, argv);
+                    TestAfaReport, TestAbout, TestSettingsPage>(argc, argv);
 }

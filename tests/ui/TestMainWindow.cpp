@@ -13,6 +13,7 @@
 #include "StoreTableModel.h"
 #include "TestDatabase.h"
 
+#include "Frame_RtfEditor.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -122,7 +123,7 @@ void TestMainWindow::textPreviewShowsTheAssets()
     Tfrm_Afa &f = *w.Form;
     f.ts_EvaluationSettings->ed_FilterJahr->setValue(2024);
     f.bt_AfaCalcTextPreview->click();
-    const QString text = f.rtfe_Afa->toPlainText();
+    const QString text = f.rtfe_Afa->re_Rtf->toPlainText();
     QVERIFY2(text.contains(QStringLiteral("Drehbank")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Stapler")));
     QVERIFY2(text.contains(QStringLiteral("1.200,00")), qPrintable(text)); // 3600 over 3 years
@@ -305,7 +306,7 @@ void TestMainWindow::threeSelectedAssetsAreEvaluated()
     QCOMPARE(f.ts_Assets->SelectedIds(), ids);
     f.ts_EvaluationSettings->rbt_FilterGridSelection->click();
     f.bt_AfaCalcTextPreview->click();
-    const QString text = f.rtfe_Afa->toPlainText();
+    const QString text = f.rtfe_Afa->re_Rtf->toPlainText();
     for (int i = 0; i < names.size(); ++i)
         QVERIFY2(text.contains(names[i]) == (i % 2 == 0), qPrintable(names[i]));
 }
