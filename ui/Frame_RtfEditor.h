@@ -10,6 +10,8 @@ class QAction;
 class QComboBox;
 class QStatusBar;
 class QTextEdit;
+class QKeySequence;
+class QTextCharFormat;
 class QToolBar;
 class QMenu;
 class TFonts;
@@ -57,7 +59,65 @@ public:
     QString FileName() const { return m_fileName; }
     Tfrm_RtfSearchAndReplace *SearchDialog() const { return m_search.get(); }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    friend class TestRtfEditor;
+
+    QAction *MakeAction(const QString &caption, const QString &hint, int image,
+                        void (Tfrm_RtfEditor::*slot)(), const QKeySequence &key = {});
+    QToolBar *MakeToolBar(const QString &name);
+    void CreateActions();
+    void CreateToolBars();
+    void CreateMenu();
+    void NameToolButtons();
+    void ApplyButtonConfiguration(const QString &configuration);
+    void FillFontLists();
+    void FillSizes(const QString &family);
+    TFonts &Fonts();
+
+    bool Notify(const QString &command);
+    // Asks to save a changed text; false when the user cancelled or the save failed.
+    bool MayDiscard();
+    // Empty name: asks for one. True when written.
+    bool Save(const QString &fileName);
+    void OpenSearch(bool replace);
+    void MergeCharFormat(const QTextCharFormat &format);
+    void SetAlignment(Qt::Alignment alignment);
+    void SetIndent(bool left);
+    void MirrorAttributes();
+
+    void NewDocument();
+    void OpenDocument();
+    void SaveDocument();
+    void SaveDocumentAs();
+    void PrintDocument();
+    void Search();
+    void SearchAndReplace();
+    void Cut();
+    void Copy();
+    void Paste();
+    void DeleteSelection();
+    void SelectAll();
+    void Undo();
+    void Redo();
+    void SetForeground();
+    void ToggleBold();
+    void ToggleItalic();
+    void ToggleUnderline();
+    void ChooseFontName(const QString &family);
+    void ChooseFontSize(const QString &size);
+    void AlignLeft();
+    void AlignCenter();
+    void AlignRight();
+    void ToggleBullets();
+    void ToggleWordWrap();
+    void LeftIndent();
+    void RightIndent();
+    void BackToDesigner();
+    void TagIndent();
+
     QString m_fileName;
     std::unique_ptr<TFonts> m_fonts;
     std::unique_ptr<Tfrm_RtfSearchAndReplace> m_search;
