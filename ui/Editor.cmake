@@ -4,7 +4,4 @@ target_sources(norbek_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp ${CMAKE_CURRENT_LIST_DIR}/Fonts.h
   ${CMAKE_CURRENT_LIST_DIR}/EditorIcons.cpp ${CMAKE_CURRENT_LIST_DIR}/EditorIcons.h
   ${CMAKE_CURRENT_LIST_DIR}/EditorFileDialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/EditorFileDialogs.h
-  # Temporary stand-ins for the search and colour dialogs.
-  ${CMAKE_CURRENT_LIST_DIR}/EditorDialogStubs.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Form_HtmlColor.h ${CMAKE_CURRENT_LIST_DIR}/Form_RtfSearchAndReplace.h
 )
