@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -40,9 +41,10 @@ const QString ButtonConfiguration =
 
 QFont editorFont()
 {
+    // The fixed font's family may be an alias ("monospace"); the list shows real families.
     QString family = QStringLiteral("Courier New");
     if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive))
-        family = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        family = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
     QFont font(family);
     font.setPointSize(10);
     font.setStyleHint(QFont::TypeWriter);
@@ -123,6 +125,7 @@ Tfrm_RtfEditor::Tfrm_RtfEditor(QWidget *parent) : QFrame(parent), m_fonts(new TF
     connect(re_Rtf, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { pmu_Rtf->popup(re_Rtf->viewport()->mapToGlobal(at)); });
     MirrorAttributes();
+    re_Rtf->document()->setModified(false);
 }
 
 Tfrm_RtfEditor::~Tfrm_RtfEditor() = default;
@@ -252,14 +255,16 @@ void Tfrm_RtfEditor::NameToolButtons()
     for (QToolBar *bar : {tlb_RtfFormat, tlb_RtfEdit}) {
         for (QToolButton *button : bar->findChildren<QToolButton *>()) {
             QAction *action = button->defaultAction();
+            // The hint, or the caption where there is none.
             QString name = action ? action->toolTip() : QString();
-            if (action && (name.isEmpty() || action->toolTip() == action->iconText()))
-                name = action->text().remove(u'&');
             if (name.isEmpty())
                 name = QStringLiteral("Weitere Schaltflächen");
             button->setAccessibleName(name);
             button->setFixedHeight(23);
         }
+        for (QMenu *menu : bar->findChildren<QMenu *>())
+            if (menu->accessibleName().isEmpty())
+                menu->setAccessibleName(QStringLiteral("Weitere Schaltflächen"));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "Form_HtmlColor.h"
+#include "Form_RtfSearchAndReplace.h"
 #include "Frame_RtfEditor.h"
 
 #include <QAbstractButton>
@@ -349,6 +350,27 @@ void TestRtfEditor::layoutAndEdit()
     const qreal tenPoints = 10.0 * editor.re_Rtf->logicalDpiY() / 72.0;
     QCOMPARE(block.leftMargin(), tenPoints);
     QCOMPARE(block.rightMargin(), tenPoints);
+}
+
+void TestRtfEditor::searchDialogCreatedOnceAndKept()
+{
+    Tfrm_RtfEditor editor;
+    QTest::keyRelease(editor.re_Rtf, Qt::Key_F3); // before any search: nothing happens
+    QVERIFY(!editor.SearchDialog());
+    auto closeDialog = [] {
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+    };
+    closeDialog();
+    editor.ac_StdSearch->trigger();
+    Tfrm_RtfSearchAndReplace *dialog = editor.SearchDialog();
+    QVERIFY(dialog);
+    closeDialog();
+    editor.ac_StdSearchAndReplace->trigger();
+    QCOMPARE(editor.SearchDialog(), dialog);
+    QTest::keyRelease(editor.re_Rtf, Qt::Key_F3);
 }
 
 void TestRtfEditor::everyControlHasAnAccessibleName()

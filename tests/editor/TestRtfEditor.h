@@ -17,5 +17,6 @@ private slots:
     void undoAndRedo();
     void buttonConfigurationHidesDesignerAndTagIndent();
     void layoutAndEdit();
+    void searchDialogCreatedOnceAndKept();
     void everyControlHasAnAccessibleName();
 };

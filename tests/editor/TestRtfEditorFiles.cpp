@@ -101,7 +101,9 @@ void TestRtfEditorFiles::unreadableFileKeepsTextAndName()
     editor.ac_StdOpenDoc->trigger();
     QCOMPARE(editor.GetEditorText(1), QStringLiteral("erste Fassung"));
 
-    for (const QString &bad : {Path(QStringLiteral("fehlt.rtf")), m_dir->path()}) {
+    const QString damaged = Path(QStringLiteral("kaputt.rtf"));
+    writeFile(damaged, "{\\rtf1" + QByteArray(1000, '{'));
+    for (const QString &bad : {Path(QStringLiteral("fehlt.rtf")), m_dir->path(), damaged}) {
         next = bad;
         TBoxAnswerer answerer;
         editor.ac_StdOpenDoc->trigger();
