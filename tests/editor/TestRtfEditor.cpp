@@ -357,20 +357,29 @@ void TestRtfEditor::searchDialogCreatedOnceAndKept()
     Tfrm_RtfEditor editor;
     QTest::keyRelease(editor.re_Rtf, Qt::Key_F3); // before any search: nothing happens
     QVERIFY(!editor.SearchDialog());
-    auto closeDialog = [] {
-        QTimer::singleShot(0, [] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+    // A user who closes every dialog and message box that comes up.
+    QTimer closer;
+    QStringList closed;
+    QObject::connect(&closer, &QTimer::timeout, [&closed] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible()) {
+                closed << dialog->metaObject()->className();
                 dialog->reject();
-        });
-    };
-    closeDialog();
+            }
+        }
+    });
+    closer.start(10);
     editor.ac_StdSearch->trigger();
     Tfrm_RtfSearchAndReplace *dialog = editor.SearchDialog();
     QVERIFY(dialog);
-    closeDialog();
     editor.ac_StdSearchAndReplace->trigger();
     QCOMPARE(editor.SearchDialog(), dialog);
+    QCOMPARE(closed, (QStringList{QStringLiteral("Tfrm_RtfSearchAndReplace"),
+                                  QStringLiteral("Tfrm_RtfSearchAndReplace")}));
+    // F3 repeats the last search without the dialog: nothing to find, so only the message.
     QTest::keyRelease(editor.re_Rtf, Qt::Key_F3);
+    QCOMPARE(closed.size(), 3);
+    QCOMPARE(closed.last(), QStringLiteral("QMessageBox"));
 }
 
 void TestRtfEditor::everyControlHasAnAccessibleName()
