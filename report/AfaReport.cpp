@@ -76,10 +76,7 @@ void TAfaReport::SetReportParameters(TReportProject &project)
 void TAfaReport::Clear()
 {
     Renderer.GetProject()->Close();
-    QBuffer &snapshot = Renderer.Snapshot();
-    snapshot.close();
-    snapshot.buffer().clear();
-    snapshot.open(QIODevice::ReadWrite);
+    Renderer.ClearSnapshot();
     PreviewWindow->ClearPage();
     if (DataModule)
         DataModule->cds_AfaReport->Close();

@@ -129,6 +129,13 @@ TReportSystem *TRenderReport::GetReportSystem()
     return m_reportSystem;
 }
 
+void TRenderReport::EmptyBuffer(QBuffer &buffer)
+{
+    buffer.close();
+    buffer.buffer().clear();
+    buffer.open(QIODevice::ReadWrite);
+}
+
 void TRenderReport::RenderToSnapshot()
 {
     RenderToStream(m_snapshot);
@@ -137,13 +144,10 @@ void TRenderReport::RenderToSnapshot()
 void TRenderReport::RenderToStream(QIODevice &stream)
 {
     const auto empty = [&stream] {
-        if (auto *buffer = qobject_cast<QBuffer *>(&stream)) {
-            buffer->close();
-            buffer->buffer().clear();
-            buffer->open(QIODevice::ReadWrite);
-        } else {
+        if (auto *buffer = qobject_cast<QBuffer *>(&stream))
+            EmptyBuffer(*buffer);
+        else
             stream.seek(0);
-        }
     };
     try {
         empty();
@@ -237,13 +241,10 @@ void TRenderReport::DeleteRunFiles()
     if (!folder.exists())
         return;
     const QString pattern = FilePrefix + FileBaseName + FileSuffix + QStringLiteral(".*");
-    const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(
-                                       pattern, QRegularExpression::UnanchoredWildcardConversion),
+    const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern),
                                    QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpression anchored(QStringLiteral("\\A(?:%1)\\z").arg(match.pattern()),
-                                      QRegularExpression::CaseInsensitiveOption);
     for (const QFileInfo &file : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (anchored.match(file.fileName()).hasMatch())
+        if (match.match(file.fileName()).hasMatch())
             QFile::remove(file.absoluteFilePath());
     }
 }

@@ -43,6 +43,10 @@ public:
     QBuffer &Snapshot() { return m_snapshot; }
     const QByteArray &SnapshotBytes() const { return m_snapshot.data(); }
 
+    // Empties the snapshot (or any buffer) and leaves it open for the next render.
+    void ClearSnapshot() { EmptyBuffer(m_snapshot); }
+    static void EmptyBuffer(QBuffer &buffer);
+
     void RenderToSnapshot();
     // Empties stream and renders ReportName into it; a report the project lacks leaves it
     // empty. Errors close the project, empty the stream and pass on.
