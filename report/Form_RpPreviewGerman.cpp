@@ -7,6 +7,9 @@
 #include "PrinterDevice.h"
 #include "PrinterRenderer.h"
 #include "ScopeGuard.h"
+#include "SpeedButtonDrawer.h"
+#include "Unit_Global.h"
+#include "UserMainMenuList.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -96,6 +99,9 @@ Tfrm_RpPreviewGerman::Tfrm_RpPreviewGerman(QWidget *parent) : QMainWindow(parent
     m_panel = pnl_Main;
     pnl_Main->installEventFilter(this);
     qApp->installEventFilter(this);
+
+    Global().MainMenuList().Register({menuBar()});
+    Global().SpeedButtonDrawer(0).RegisterWindow(this);
 }
 
 Tfrm_RpPreviewGerman::~Tfrm_RpPreviewGerman()
@@ -112,6 +118,8 @@ Tfrm_RpPreviewGerman::~Tfrm_RpPreviewGerman()
     }
     // the panel is destroyed with this window, wherever it was shown
     TakeBackPanel();
+    Global().MainMenuList().Unregister({menuBar()});
+    Global().SpeedButtonDrawer(0).UnregisterWindow(this);
     delete m_panel;
     m_setupDialog.reset();
     m_printerRenderer.reset();

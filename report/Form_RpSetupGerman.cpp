@@ -1,5 +1,8 @@
 #include "Form_RpSetupGerman.h"
 
+#include "SpeedButtonDrawer.h"
+#include "Unit_Global.h"
+
 #include "AppError.h"
 #include "PageSelection.h"
 #include "PrinterDevice.h"
@@ -251,9 +254,13 @@ Tfrm_RpSetupGerman::Tfrm_RpSetupGerman(QWidget *parent) : QDialog(parent)
     connect(bbtnOK, &QPushButton::clicked, this, &Tfrm_RpSetupGerman::bbtnOKClick);
     connect(bbtnCancel, &QPushButton::clicked, this, &Tfrm_RpSetupGerman::bbtnCancelClick);
     AllRBClick();
+    Global().SpeedButtonDrawer(0).RegisterWindow(this);
 }
 
-Tfrm_RpSetupGerman::~Tfrm_RpSetupGerman() = default;
+Tfrm_RpSetupGerman::~Tfrm_RpSetupGerman()
+{
+    Global().SpeedButtonDrawer(0).UnregisterWindow(this);
+}
 
 void Tfrm_RpSetupGerman::showEvent(QShowEvent *event)
 {

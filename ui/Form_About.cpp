@@ -1,9 +1,14 @@
 #include "Form_About.h"
 
+#include "PageControlDrawer.h"
+#include "SpeedButtonDrawer.h"
+#include "Unit_Global.h"
+
 #include "AppPaths.h"
 #include "OsDescription.h"
 #include "VersionInfo.h"
 
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -102,7 +107,6 @@ Tfrm_About::Tfrm_About(QWidget *parent) : QDialog(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     pgc_Info = new QTabWidget(this);
     pgc_Info->setObjectName(QStringLiteral("pgc_Info"));
-    pgc_Info->tabBar()->hide();
     pgc_Info->setDocumentMode(true);
     pnl_Info = new TInfoPage(pgc_Info);
     pnl_Info->setObjectName(QStringLiteral("pnl_Info"));
@@ -146,7 +150,18 @@ Tfrm_About::Tfrm_About(QWidget *parent) : QDialog(parent)
     VersionText = version.FileVersion().Text();
     CompanyText = ContactText();
     OsText = OsDescription();
-    FolderText = AppDir;
+    // where the data lives: beside the executable, or the user's folder when installed
+    FolderText = QFileInfo(DatabasePath).absolutePath() + QLatin1Char('/');
+
+    // the single page stays, its tab is never shown
+    Global().PageControlDrawer(0).Register(pgc_Info, QStringLiteral("O,H"));
+    Global().SpeedButtonDrawer(0).RegisterWindow(this);
+}
+
+Tfrm_About::~Tfrm_About()
+{
+    Global().PageControlDrawer(0).Unregister(pgc_Info);
+    Global().SpeedButtonDrawer(0).UnregisterWindow(this);
 }
 
 QString Tfrm_About::ContactText()

@@ -14,6 +14,7 @@ class Tfrm_About : public QDialog
     Q_OBJECT
 public:
     explicit Tfrm_About(QWidget *parent = nullptr);
+    ~Tfrm_About() override;
 
     QTabWidget *pgc_Info;
     QWidget *pnl_Info;

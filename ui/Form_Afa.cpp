@@ -1,5 +1,11 @@
 #include "Form_Afa.h"
 
+#include "PageControlDrawer.h"
+#include "RefreshForm.h"
+#include "SpeedButtonDrawer.h"
+#include "Unit_Global.h"
+#include "UserMainMenuList.h"
+
 #include "AccountPage.h"
 #include "AppPaths.h"
 #include "AssetPage.h"
@@ -239,13 +245,20 @@ QWidget *Tfrm_Afa::BuildSettingsPage()
 
 void Tfrm_Afa::FormCreate()
 {
-    // Menu painter, page drawers, speed-button drawer, RefreshForm nudge and double
-    // buffering: with the owner-drawn look.
+    TGlobal &global = Global();
+    global.MainMenuList().Register({menuBar()});
+    global.PageControlDrawer(0).Register(pgc_Main, QStringLiteral("0"));
+    global.PageControlDrawer(1).Register({pgc_Evaluation, pgc_Afa},
+                                         {QStringLiteral("0"), QStringLiteral("0")});
+    global.SpeedButtonDrawer(0).RegisterWindow(this);
+    global.RefreshForm().Nudge(this);
     m_session = std::make_unique<TEvaluationSession>(
         m_dm, [this](const QString &key) { return ReadStoredHeadline(m_dm, key); });
     rtfe_Afa->re_Rtf->setDocument(&m_session->Preview);
     m_dm.qry_Afa_Erfassung->Open();
-    // The headline editor's search dialog gets the speed-button drawer: with the editor frame.
+    // The editors hand the speed-button drawer on to their search dialogs.
+    rtfe_Title->ButtonDrawer = &global.SpeedButtonDrawer(0);
+    rtfe_Afa->ButtonDrawer = &global.SpeedButtonDrawer(0);
     ts_EvaluationSettings->ed_FilterJahr->setValue(QDate::currentDate().year());
     m_windowFlags |= FirstShow;
     // The stored report headline goes into the headline editor: with the editor frame.
@@ -259,7 +272,11 @@ void Tfrm_Afa::FormCreate()
 
 void Tfrm_Afa::FormDestroy()
 {
-    // Menu painter, page drawers and speed-button drawer unregister here with the look.
+    TGlobal &global = Global();
+    global.MainMenuList().Unregister({menuBar()});
+    global.PageControlDrawer(0).Unregister(pgc_Main);
+    global.PageControlDrawer(1).Unregister({pgc_Evaluation, pgc_Afa});
+    global.SpeedButtonDrawer(0).UnregisterWindow(this);
     m_dm.cds_AfaReport->Close();
     m_dm.qry_Afa_Erfassung->Close();
     m_dm.qry_Afa_ZuAbgang->Close();

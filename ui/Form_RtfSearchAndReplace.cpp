@@ -148,16 +148,13 @@ void Tfrm_RtfSearchAndReplace::Bind(QTextEdit *edit)
     m_edit = edit;
 }
 
-void Tfrm_RtfSearchAndReplace::SetDrawer(QObject *drawer)
+void Tfrm_RtfSearchAndReplace::SetDrawer(TSpeedButtonDrawer *drawer)
 {
-    const QList<QPushButton *> buttons{btn_Ok, btn_Cancel, btn_ReplaceAll};
     if (m_drawer)
-        for (QPushButton *button : buttons)
-            button->removeEventFilter(m_drawer);
+        m_drawer->UnregisterWindow(this);
     m_drawer = drawer;
     if (m_drawer)
-        for (QPushButton *button : buttons)
-            button->installEventFilter(m_drawer);
+        m_drawer->RegisterWindow(this);
 }
 
 void Tfrm_RtfSearchAndReplace::SetMode(bool replace)

@@ -2,6 +2,7 @@
 // Tfrm_RtfSearchAndReplace: searches the editor frame's rich edit and replaces text in it.
 // One per frame; its options stay from one opening to the next.
 #include "SearchOptions.h"
+#include "SpeedButtonDrawer.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -28,7 +29,8 @@ public:
 
     void Bind(QTextEdit *edit);
     // The owner's flat-button painter (drawn look); may stay unset.
-    void SetDrawer(QObject *drawer);
+    // Registers the dialog's buttons with the owner's flat-button painter (none: nullptr).
+    void SetDrawer(TSpeedButtonDrawer *drawer);
     // false: search mode ("Text suchen"), true: replace mode ("Text ersetzen").
     void SetMode(bool replace);
     // One find step with the current options and position, as "Ok" in search mode (F3).
@@ -56,7 +58,7 @@ private:
     QMessageBox::StandardButton Ask();
 
     QTextEdit *m_edit = nullptr;
-    QPointer<QObject> m_drawer;
+    QPointer<TSpeedButtonDrawer> m_drawer;
     QWidget *m_replaceRow = nullptr;
     bool m_replaceMode = true;
     // The run: where the next step looks, its direction and the searched region.

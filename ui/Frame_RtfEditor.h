@@ -13,6 +13,7 @@ class QTextEdit;
 class QKeySequence;
 class QTextCharFormat;
 class QToolBar;
+class TSpeedButtonDrawer;
 class QMenu;
 class TFonts;
 class Tfrm_RtfSearchAndReplace;
@@ -54,7 +55,7 @@ public:
     // (sender, command "New" / "Designer" / "Save", allow): false in allow cancels a save.
     std::function<void(QObject *sender, const QString &command, bool &allow)> OnEditorCommand;
     // The owner's flat-button painter (drawn look), handed on to the search dialog.
-    QObject *ButtonDrawer = nullptr;
+    TSpeedButtonDrawer *ButtonDrawer = nullptr;
 
     QString FileName() const { return m_fileName; }
     Tfrm_RtfSearchAndReplace *SearchDialog() const { return m_search.get(); }

@@ -62,16 +62,6 @@ struct TSearchFixture {
     QString Selected() const { return Edit.textCursor().selectedText(); }
 };
 
-class TCountingDrawer : public QObject
-{
-public:
-    int Events = 0;
-    bool eventFilter(QObject *, QEvent *) override
-    {
-        ++Events;
-        return false;
-    }
-};
 } // namespace
 
 void TestSearchDialog::OptionListPerMode()
@@ -323,21 +313,25 @@ void TestSearchDialog::WholeWordsAndRegularExpressions()
 
 void TestSearchDialog::ButtonsLeaveTheDrawer()
 {
-    TCountingDrawer drawer;
+    TSpeedButtonDrawer drawer;
     {
         TSearchFixture f(QStringLiteral("x"));
         f.Dialog.SetDrawer(&drawer);
+        QCOMPARE(drawer.Manager().Count(), 3); // Ok, Abbrechen, Alle ersetzen
+        QVERIFY(drawer.Manager().Contains(f.Dialog.btn_Ok));
         f.Open(true);
         QTest::qWait(20);
-        QVERIFY(drawer.Events > 0);
+        // handing over another drawer (or none) takes the buttons away from the first
+        f.Dialog.SetDrawer(nullptr);
+        QCOMPARE(drawer.Manager().Count(), 0);
+        f.Dialog.SetDrawer(&drawer);
     }
-    // The buttons are gone and unregistered; the drawer lives on unharmed.
-    drawer.Events = 0;
-    QCoreApplication::processEvents();
-    QCOMPARE(drawer.Events, 0);
+    // The dialog is gone and unregistered; the drawer lives on unharmed.
+    QCOMPARE(drawer.Manager().Count(), 0);
+    QVERIFY(!drawer.IsRegistered(nullptr));
 
     // A drawer that goes first is forgotten, not used.
-    auto *early = new TCountingDrawer;
+    auto *early = new TSpeedButtonDrawer;
     TSearchFixture g(QStringLiteral("x"));
     g.Dialog.SetDrawer(early);
     delete early;

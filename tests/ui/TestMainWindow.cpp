@@ -72,7 +72,8 @@ void TestMainWindow::startsOnTheWelcomePageWithSettingsFirst()
     TWindow w;
     Tfrm_Afa &f = *w.Form;
     QCOMPARE(f.windowTitle(), QStringLiteral("norbek >> Dov - Ivevera"));
-    QCOMPARE(f.size(), QSize(915, 786));
+    // 915 x 786, nudged one pixel lower at creation to lay out the drawn controls again
+    QCOMPARE(f.size(), QSize(915, 785));
     QCOMPARE(f.pgc_Main->count(), 5);
     QCOMPARE(f.pgc_Main->tabText(2), QStringLiteral("Auswertung"));
     QCOMPARE(f.pgc_Main->currentIndex(), 0);
