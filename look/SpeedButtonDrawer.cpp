@@ -20,17 +20,6 @@ bool InToolBar(const QWidget *widget)
     return qobject_cast<const QToolBar *>(widget->parentWidget()) != nullptr;
 }
 
-// The colour the button stands on: that of the nearest ancestor that paints its background.
-QColor BackgroundOf(const QWidget *button)
-{
-    const QWidget *parent = button->parentWidget();
-    while (parent && !parent->autoFillBackground() && !parent->isWindow() && parent->parentWidget())
-        parent = parent->parentWidget();
-    if (!parent)
-        return button->palette().color(QPalette::Window);
-    return parent->palette().color(parent->backgroundRole());
-}
-
 QImage GlyphImage(const QIcon &icon, QSize size, QIcon::Mode mode, qreal ratio)
 {
     if (icon.isNull() || size.isEmpty())
@@ -58,6 +47,9 @@ bool TSpeedButtonDrawer::IsFlatButton(const QWidget *widget)
         return false;
     if (auto *tool = qobject_cast<const QToolButton *>(widget)) {
         // drop-down buttons are not drawn flat
+        // nor are the arrow buttons of pickers and spinners
+        if (tool->arrowType() != Qt::NoArrow)
+            return false;
         if (tool->menu() || tool->popupMode() == QToolButton::MenuButtonPopup ||
             (tool->defaultAction() && tool->defaultAction()->menu()))
             return false;
@@ -213,10 +205,15 @@ void TSpeedButtonDrawer::PaintButton(QAbstractButton *button, TBevel bevel, QPai
             glyph = GlyphImage(button->icon(), button->iconSize(),
                                enabled ? QIcon::Normal : QIcon::Disabled, ratio);
         } else {
-            glyph = GlyphImage(button->icon(), button->iconSize(), QIcon::Normal, ratio);
+            // a disabled button shows the glyph's own disabled image (its second image), else
+            // the grey copy
+            const QIcon icon = button->icon();
+            const bool ownDisabled = !icon.availableSizes(QIcon::Disabled).isEmpty();
+            glyph = GlyphImage(icon, button->iconSize(),
+                               !enabled && ownDisabled ? QIcon::Disabled : QIcon::Normal, ratio);
             if (!glyph.isNull())
-                glyph = enabled ? WithoutTransparentColor(glyph)
-                                : WithoutTransparentColor(m_gray.Make(glyph));
+                glyph = enabled || ownDisabled ? WithoutTransparentColor(glyph)
+                                               : WithoutTransparentColor(m_gray.Make(glyph));
         }
     }
 
@@ -227,7 +224,10 @@ void TSpeedButtonDrawer::PaintButton(QAbstractButton *button, TBevel bevel, QPai
     }
     QPainter painter(&m_offscreen);
     const QRect whole(QPoint(0, 0), size);
-    painter.fillRect(whole, BackgroundOf(button));
+    // what lies behind: the parent's colour, or whatever the parent paints itself
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(whole, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
     // the button rectangle, 1 pixel in on the left and right
     const QRect frame = whole.adjusted(1, 0, -1, 0);

@@ -2,8 +2,10 @@
 // TSpeedButtonDrawer: paints the flat buttons of registered windows. Registering a window
 // intercepts every flat button in its whole widget tree (push buttons and tool buttons outside
 // tool bars) and every tool-bar button that is a plain push or check button; separators, drop-down
-// buttons and Qt's own helper buttons are left alone. Each button is drawn off screen and copied
-// in one step; mouse enter shows it raised, a press sunken, each only until the next paint.
+// and arrow buttons and Qt's own helper buttons are left alone. A disabled button shows its
+// icon's own disabled image when it has one, else the grey copy of its glyph. Each button is drawn
+// off screen and copied in one step; mouse enter shows it raised, a press sunken, each only until
+// the next paint.
 #include "GrayBitmap.h"
 #include "SpeedButtonLayout.h"
 #include "SubClassControlManager.h"

@@ -54,6 +54,9 @@ void TUserMainMenu::Attach(QWidget *menu)
     palette.setColor(QPalette::Window, m_colors.Background);
     menu->setPalette(palette);
     menu->setAutoFillBackground(true);
+    // drop-down menus are windows of their own: give them the menu bar's font
+    if (menu != m_menu && m_menu)
+        menu->setFont(m_menu->font());
     menu->setStyle(this);
     m_attached.append(menu);
     menu->update();
@@ -63,6 +66,8 @@ void TUserMainMenu::Detach(QWidget *menu)
 {
     menu->setStyle(nullptr);
     menu->setPalette(QPalette());
+    if (menu != m_menu)
+        menu->setFont(QFont());
     menu->setAutoFillBackground(false);
     menu->update();
 }

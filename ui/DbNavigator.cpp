@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOption>
 #include <QToolButton>
 
 namespace
@@ -52,7 +53,14 @@ TDbNavigator::TDbNavigator(QWidget *parent) : QWidget(parent)
     for (int i = 0; i < ButtonCount; ++i) {
         auto *button = new QToolButton(this);
         const QString text = QString::fromUtf16(Looks[i].Text);
-        button->setIcon(style()->standardIcon(Looks[i].Icon));
+        // each glyph with its own disabled image, as the drawn buttons show it
+        QIcon icon = style()->standardIcon(Looks[i].Icon);
+        const QPixmap normal = icon.pixmap(QSize(16, 16));
+        QStyleOption option;
+        option.initFrom(this);
+        icon.addPixmap(style()->generatedIconPixmap(QIcon::Disabled, normal, &option),
+                       QIcon::Disabled);
+        button->setIcon(icon);
         button->setIconSize(QSize(16, 16));
         button->setFixedSize(26, 25);
         button->setAutoRaise(true);

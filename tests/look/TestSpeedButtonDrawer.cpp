@@ -75,6 +75,13 @@ QColor At(const QImage &image, int x, int y)
     return image.pixelColor(x, y);
 }
 
+// paints itself green, no background of its own
+class TSelfPainted : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), QColor(0, 128, 0)); }
+};
+
 // what the window shows of the widget, without painting it again
 QImage OnScreen(QWidget *widget)
 {
@@ -108,6 +115,19 @@ void TestSpeedButtonDrawer::greyGlyphOfADisabledButton()
     // the transparent area stays transparent (not the white marker of the grey copy)
     QCOMPARE(At(disabled, 22, 4 + 15), Face);
     QCOMPARE(At(disabled, 22 + 15, 4), Face);
+
+    // a glyph with its own disabled image (a second image) shows that one
+    QIcon two = RedSquare();
+    QImage blue(16, 16, QImage::Format_ARGB32);
+    blue.fill(Qt::transparent);
+    QPainter(&blue).fillRect(4, 4, 8, 8, QColor(0, 0, 255));
+    two.addPixmap(QPixmap::fromImage(blue), QIcon::Disabled);
+    w.Button->setIcon(two);
+    const QImage second = Shot(w.Button);
+    QCOMPARE(At(second, 22 + 8, 4 + 8), QColor(0, 0, 255));
+    QCOMPARE(At(second, 22, 4 + 15), Face);
+    w.Button->setEnabled(true);
+    QCOMPARE(At(Shot(w.Button), 22 + 8, 4 + 8), QColor(255, 0, 0));
     drawer.UnregisterWindow(&w.Window);
 
     // the grey copy itself: every pixel grey, the bottom-left colour made white
@@ -136,7 +156,9 @@ void TestSpeedButtonDrawer::faceOutlineAndBackground()
     w.Button->setText(QStringLiteral("Ok"));
     TSpeedButtonDrawer &drawer = Global().SpeedButtonDrawer(0);
     drawer.RegisterWindow(&w.Window);
-    const QImage shot = Shot(w.Button);
+    w.Window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.Window));
+    const QImage shot = OnScreen(w.Button);
     // column 0 and 59: the parent's colour; 1 and 58: the outline; inside the face
     QCOMPARE(At(shot, 0, 12), Parent);
     QCOMPARE(At(shot, 59, 12), Parent);
@@ -156,10 +178,24 @@ void TestSpeedButtonDrawer::faceOutlineAndBackground()
     // disabled: the disabled face and grey text; a changed setting applies at once
     drawer.SetColor(4, QColor(0xC0, 0xC0, 0xC0));
     w.Button->setEnabled(false);
-    const QImage off = Shot(w.Button);
+    QCoreApplication::processEvents();
+    const QImage off = OnScreen(w.Button);
     drawer.SetColor(4, Face);
     QCOMPARE(At(off, 2, 1), QColor(0xC0, 0xC0, 0xC0));
     drawer.UnregisterWindow(&w.Window);
+
+    // on a parent that paints itself (like the About window's gradient) that painting shows
+    TSelfPainted painted;
+    painted.resize(100, 50);
+    auto *ok = new QPushButton(QStringLiteral("Ok"), &painted);
+    ok->setGeometry(10, 10, 60, 24);
+    drawer.RegisterWindow(&painted);
+    painted.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&painted));
+    const QImage onPainted = OnScreen(ok);
+    QCOMPARE(At(onPainted, 0, 12), QColor(0, 128, 0));
+    QCOMPARE(At(onPainted, 1, 12), Border);
+    drawer.UnregisterWindow(&painted);
 }
 
 void TestSpeedButtonDrawer::mouseStatesLastOnePaint()
@@ -268,6 +304,9 @@ void TestSpeedButtonDrawer::onlyPlainButtonsAreIntercepted()
     layout->addWidget(tabs);
     auto *standalone = new QToolButton(&window);
     layout->addWidget(standalone);
+    auto *picker = new QToolButton(&window); // a date picker's drop-down arrow
+    picker->setArrowType(Qt::DownArrow);
+    layout->addWidget(picker);
     window.resize(300, 200);
     window.show();
 
@@ -282,6 +321,7 @@ void TestSpeedButtonDrawer::onlyPlainButtonsAreIntercepted()
     QVERIFY(!bar->widgetForAction(separator) ||
             !drawer.Manager().Contains(bar->widgetForAction(separator)));
     QVERIFY(!drawer.Manager().Contains(bar->widgetForAction(dropDown)));
+    QVERIFY(!drawer.Manager().Contains(picker));
     QCOMPARE(drawer.Manager().Count(), 2); // no tab scroller, no tool-bar extension
     drawer.UnregisterWindow(&window);
 }

@@ -5,6 +5,7 @@
 #include "TestDbGrid.h"
 #include "TestDbLookupComboBox.h"
 #include "TestDbNavigator.h"
+#include "TestDrawnLook.h"
 #include "TestErrorHandler.h"
 #include "TestIntroPage.h"
 #include "TestMainWindow.h"
@@ -22,5 +23,5 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     return RunTests<TestErrorHandler, TestDbGrid, TestDbNavigator, TestDbDateEdit,
                     TestDbLookupComboBox, TestDbFieldControls, TestIntroPage, TestMainWindow,
-                    TestAfaReport, TestAbout, TestSettingsPage>(argc, argv);
+                    TestAfaReport, TestAbout, TestSettingsPage, TestDrawnLook>(argc, argv);
 }
