@@ -1,5 +1,7 @@
 #include "Form_HtmlColor.h"
 
+#include "SpeedButtonDrawer.h"
+
 #include "ColorPalette.h"
 
 #include <QApplication>
@@ -7,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -82,11 +85,17 @@ void Tfrm_HtmlColor::showEvent(QShowEvent *event)
     });
 }
 
-bool Tfrm_HtmlColor::Run(QWidget *parent, QString &result)
+bool Tfrm_HtmlColor::Run(QWidget *parent, QString &result, TSpeedButtonDrawer *drawer)
 {
     if (Answer)
         return Answer(result);
     Tfrm_HtmlColor dialog(parent ? parent : QApplication::activeWindow());
+    if (drawer)
+        drawer->RegisterWindow(&dialog);
+    const auto unregister = qScopeGuard([&] {
+        if (drawer)
+            drawer->UnregisterWindow(&dialog);
+    });
     if (dialog.exec() != QDialog::Accepted)
         return false;
     result = dialog.Result();

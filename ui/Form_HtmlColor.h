@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class TSpeedButtonDrawer;
 class TColorPalette;
 
 class Tfrm_HtmlColor : public QDialog
@@ -18,7 +19,8 @@ public:
 
     // Shows the dialog modally over parent; true with result ("#RRGGBB", or empty when
     // "Ok" came before any swatch was clicked) when it ended with "Ok".
-    static bool Run(QWidget *parent, QString &result);
+    // drawer: the owner's flat-button painter for the dialog's buttons, if any
+    static bool Run(QWidget *parent, QString &result, TSpeedButtonDrawer *drawer = nullptr);
     // Tests answer here instead of a user; unset: the dialog is shown.
     static std::function<bool(QString &result)> Answer;
 

@@ -560,7 +560,7 @@ void Tfrm_RtfEditor::MergeCharFormat(const QTextCharFormat &format)
 void Tfrm_RtfEditor::SetForeground()
 {
     QString result;
-    if (!Tfrm_HtmlColor::Run(this, result))
+    if (!Tfrm_HtmlColor::Run(this, result, ButtonDrawer))
         return;
     QColor colour(Qt::black);
     if (!result.isEmpty()) {

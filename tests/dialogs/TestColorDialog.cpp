@@ -2,6 +2,7 @@
 
 #include "ColorPalette.h"
 #include "Form_HtmlColor.h"
+#include "SpeedButtonDrawer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -170,4 +171,17 @@ void TestColorDialog::RunShowsTheDialog()
     answer(false);
     QVERIFY(!Tfrm_HtmlColor::Run(nullptr, result));
     QCOMPARE(result, QStringLiteral("#666666"));
+
+    // with the editor's drawer the two buttons are drawn while the dialog is open
+    TSpeedButtonDrawer drawer;
+    int drawn = -1;
+    QTimer::singleShot(50, [&] {
+        auto *dialog = qobject_cast<Tfrm_HtmlColor *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        drawn = drawer.Manager().Count();
+        QTest::mouseClick(dialog->btn_Cancel, Qt::LeftButton);
+    });
+    QVERIFY(!Tfrm_HtmlColor::Run(nullptr, result, &drawer));
+    QCOMPARE(drawn, 2);
+    QCOMPARE(drawer.Manager().Count(), 0);
 }
