@@ -273,6 +273,12 @@ void TSpeedButtonDrawer::PaintButton(QAbstractButton *button, TBevel bevel, QPai
     }
     if (!glyph.isNull())
         painter.drawImage(place.Glyph, glyph);
+    // keyboard focus stays visible on the flat face
+    if (button->hasFocus() && button->focusPolicy() != Qt::NoFocus) {
+        painter.setPen(QPen(text, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(frame.adjusted(2, 2, -3, -3));
+    }
     painter.end();
 
     target.drawImage(QPoint(0, 0), m_offscreen);

@@ -168,6 +168,18 @@ void TestSpeedButtonDrawer::faceOutlineAndBackground()
     QCOMPARE(At(shot, 5, 23), Border);
     QCOMPARE(At(shot, 2, 1), Face);
     QCOMPARE(At(shot, 57, 22), Face);
+    // a focused button shows a dotted frame inside its face
+    w.Button->setFocus();
+    QCoreApplication::processEvents();
+    QVERIFY(w.Button->hasFocus());
+    const QImage focused = OnScreen(w.Button);
+    int dark = 0;
+    for (int x = 3; x < 57; ++x)
+        dark += qGray(focused.pixel(x, 2)) < 100 ? 1 : 0;
+    QVERIFY(dark > 10);
+    QCOMPARE(At(focused, 2, 1), Face);
+    w.Button->clearFocus();
+    QCoreApplication::processEvents();
     // the caption in the button's text colour
     bool text = false;
     for (int x = 10; x < 50 && !text; ++x)
