@@ -62,8 +62,11 @@ bool ProvideUserDatabase(QString &error)
                     .arg(folder);
         return false;
     }
+    // The copy goes through a temporary file and a rename, so a half copy never takes the
+    // database's name. The program and the tool may start together: whoever loses the race
+    // finds the other's copy.
     QFile empty(EmptyDatabasePath);
-    if (!empty.copy(DatabasePath)) {
+    if (!empty.copy(DatabasePath) && !QFileInfo::exists(DatabasePath)) {
         error = QStringLiteral("Die leere Datenbank „%1“ kann nicht nach „%2“ kopiert werden: %3")
                     .arg(EmptyDatabasePath, DatabasePath, empty.errorString());
         return false;
