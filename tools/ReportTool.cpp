@@ -138,7 +138,8 @@ QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
     const QString path = userDatabase ? DatabasePath : options.Database;
     // An installed tool used before the program gets the user's database as the program would.
     QString provideError;
-    if (userDatabase && !ProvideUserDatabase(provideError))
+    if (!(userDatabase ? ProvideUserDatabase(provideError)
+                       : UsePrivateFirebirdLockFolder(provideError)))
         throw EAfaError(provideError);
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable())

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QtTest>
+#include <unistd.h>
 
 namespace
 {
@@ -18,6 +19,11 @@ const QStringList Year2026 = {QStringLiteral("--year"), QStringLiteral("2026")};
 QString CsvHeader()
 {
     return TAfaReportRow::ColumnNames().join(u';') + u'\n';
+}
+
+QString LockFolder(const QTemporaryDir &home)
+{
+    return home.filePath(QStringLiteral("firebird-%1").arg(::getuid()));
 }
 
 int AssetCount(const QString &database)
@@ -45,6 +51,8 @@ QProcessEnvironment TestInstalledReportTool::FreshHome(QTemporaryDir &home) cons
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home.path());
     env.remove(QStringLiteral("XDG_DATA_HOME"));
+    env.remove(QStringLiteral("FIREBIRD_LOCK"));
+    env.insert(QStringLiteral("TMPDIR"), home.path());
     return env;
 }
 
@@ -177,4 +185,72 @@ void TestInstalledReportTool::missingEmptyDatabaseGivesGermanError()
     const ToolResult again = RunProgram(m_tool, Year2026, FreshHome(home));
     QVERIFY2(again.status == 0, qPrintable(again.err));
     QVERIFY(QFileInfo::exists(home.filePath(".local/share/" + UserDatabase)));
+}
+
+void TestInstalledReportTool::lockFilesInUsersOwnFolder_data()
+{
+    // With --database as well: another user's /tmp/firebird must not stop the tool either.
+    QTest::addColumn<bool>("ownDatabase");
+    QTest::newRow("user's database") << false;
+    QTest::newRow("--database") << true;
+}
+
+void TestInstalledReportTool::lockFilesInUsersOwnFolder()
+{
+    QFETCH(bool, ownDatabase);
+    QTemporaryDir home;
+    const QStringList database =
+        ownDatabase ? QStringList{QStringLiteral("--database"), TestDatabase::FreshCopy()}
+                    : QStringList();
+    const ToolResult r = RunProgram(m_tool, database + Year2026, FreshHome(home));
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    const QFileInfo folder(LockFolder(home));
+    QVERIFY(folder.isDir());
+    QCOMPARE(folder.ownerId(), ::getuid());
+    QCOMPARE(folder.permissions() & QFileDevice::Permissions(0x0FF), QFileDevice::Permissions());
+    QVERIFY(!QDir(folder.filePath()).isEmpty()); // the engine's files
+
+    // A folder the user names is taken as it is.
+    QTemporaryDir own;
+    QProcessEnvironment env = FreshHome(home);
+    env.insert(QStringLiteral("FIREBIRD_LOCK"), own.path() + u'/');
+    QVERIFY(QDir(LockFolder(home)).removeRecursively());
+    const ToolResult named = RunProgram(m_tool, database + Year2026, env);
+    QVERIFY2(named.status == 0, qPrintable(named.err));
+    QVERIFY(!QDir(own.path()).isEmpty());
+    QVERIFY(!QFileInfo::exists(LockFolder(home)));
+}
+
+void TestInstalledReportTool::lockFolderTakenGivesGermanError_data()
+{
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("a file") << "file";
+    QTest::newRow("a link to a folder") << "link";
+    QTest::newRow("another user's folder") << "foreign";
+}
+
+void TestInstalledReportTool::lockFolderTakenGivesGermanError()
+{
+    QFETCH(QString, taken);
+    QTemporaryDir home;
+    const QString folder = LockFolder(home);
+    if (taken == u"file") {
+        QFile file(folder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (taken == u"link") {
+        QVERIFY(QDir().mkdir(home.filePath(QStringLiteral("anderswo"))));
+        QVERIFY(QFile::link(home.filePath(QStringLiteral("anderswo")), folder));
+    } else {
+        if (::getuid() != 0)
+            QSKIP("only root can give a folder to another user");
+        QVERIFY(QDir().mkdir(folder));
+        QCOMPARE(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+    }
+    const ToolResult r = RunProgram(m_tool, Year2026, FreshHome(home));
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QString());
+    QVERIFY2(r.err.contains(QStringLiteral("„%1“ ist nicht Ihr eigener Ordner").arg(folder)),
+             qPrintable(r.err));
+    // Stopped before anything was made.
+    QVERIFY(!QFileInfo::exists(home.filePath(".local/share/" + UserDatabase)));
 }

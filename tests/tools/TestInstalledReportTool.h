@@ -17,6 +17,10 @@ private slots:
     void explicitDatabaseLeavesUserFolderAlone();
     void unmakeableFolderGivesGermanError();
     void missingEmptyDatabaseGivesGermanError();
+    void lockFilesInUsersOwnFolder_data();
+    void lockFilesInUsersOwnFolder();
+    void lockFolderTakenGivesGermanError_data();
+    void lockFolderTakenGivesGermanError();
 
 private:
     QTemporaryDir m_prefix;
