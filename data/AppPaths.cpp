@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <unistd.h>
 
 namespace
 {
@@ -52,8 +53,37 @@ const QString DatabaseFileName = AppBaseName + QStringLiteral(".fdb");
 const QString DatabasePath = DatabaseDirOf(AppDir, ResourceDir) + DatabaseFileName;
 const QString EmptyDatabasePath = ResourceDir + AppBaseName + QStringLiteral("-leer.fdb");
 
+bool UsePrivateFirebirdLockFolder(QString &error)
+{
+    if (!qEnvironmentVariableIsEmpty("FIREBIRD_LOCK"))
+        return true;
+    const QString folder = QDir::tempPath() + QStringLiteral("/firebird-%1").arg(::getuid());
+    QFileInfo info(folder);
+    if (!info.exists() && QDir().mkdir(folder))
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    info.refresh();
+    if (!info.exists() && !info.isSymLink()) {
+        error = QStringLiteral("Der Ordner „%1“ für die Sperrdateien der Datenbank kann nicht "
+                               "angelegt werden.")
+                    .arg(folder);
+        return false;
+    }
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != ::getuid()) {
+        error = QStringLiteral("„%1“ ist nicht Ihr eigener Ordner; die Datenbank legt dort "
+                               "ihre Sperrdateien ab. Entfernen Sie ihn oder setzen Sie "
+                               "FIREBIRD_LOCK auf einen eigenen Ordner.")
+                    .arg(folder);
+        return false;
+    }
+    qputenv("FIREBIRD_LOCK", QFile::encodeName(folder + u'/'));
+    return true;
+}
+
 bool ProvideUserDatabase(QString &error)
 {
+    if (!UsePrivateFirebirdLockFolder(error))
+        return false;
     if (QFileInfo::exists(DatabasePath) || DatabasePath == AppDir + DatabaseFileName)
         return true;
     const QString folder = QFileInfo(DatabasePath).absolutePath();
@@ -62,8 +92,11 @@ bool ProvideUserDatabase(QString &error)
                     .arg(folder);
         return false;
     }
+    // The copy goes through a temporary file and a rename, so a half copy never takes the
+    // database's name. The program and the tool may start together: whoever loses the race
+    // finds the other's copy.
     QFile empty(EmptyDatabasePath);
-    if (!empty.copy(DatabasePath)) {
+    if (!empty.copy(DatabasePath) && !QFileInfo::exists(DatabasePath)) {
         error = QStringLiteral("Die leere Datenbank „%1“ kann nicht nach „%2“ kopiert werden: %3")
                     .arg(EmptyDatabasePath, DatabasePath, empty.errorString());
         return false;

@@ -23,7 +23,13 @@ QString ExecutableDirOf(const QString &exePath);
 // The folders above for an executable in appDir (testable without installing).
 QString ResourceDirOf(const QString &appDir);
 QString DatabaseDirOf(const QString &appDir, const QString &resourceDir);
-// An installed program's first start: copies the empty database to DatabasePath when there
-// is none and the path is not beside the executable. False with a German message when the
-// copy fails.
+// Firebird's embedded engine keeps its lock files in /tmp/firebird, which the first user
+// makes for his own group only: every other user's program would then fail on its own
+// database. Unless FIREBIRD_LOCK is set, each user gets his own folder (temp folder +
+// "/firebird-" + user ID, for the owner only). False with a German message when that name
+// is taken by something not the user's own folder.
+bool UsePrivateFirebirdLockFolder(QString &error);
+// Sets up the user's private lock folder (above), then, for an installed program's first start:
+// copies the empty database to DatabasePath when there is none and the path is not beside the
+// executable. False with a German message when the copy fails.
 bool ProvideUserDatabase(QString &error);

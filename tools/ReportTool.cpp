@@ -3,6 +3,7 @@
 #include "AfaError.h"
 #include "AfaReportParameters.h"
 #include "AppError.h"
+#include "AppPaths.h"
 #include "CsvFormat.h"
 #include "DMod_Afa.h"
 #include "EvaluationSession.h"
@@ -133,7 +134,13 @@ int TReportTool::Run(const QStringList &arguments)
 
 QByteArray TReportTool::Evaluate(const TReportToolOptions &options)
 {
-    const QString path = options.Database.isEmpty() ? DatabasePath : options.Database;
+    const bool userDatabase = options.Database.isEmpty();
+    const QString path = userDatabase ? DatabasePath : options.Database;
+    // An installed tool used before the program gets the user's database as the program would.
+    QString provideError;
+    if (!(userDatabase ? ProvideUserDatabase(provideError)
+                       : UsePrivateFirebirdLockFolder(provideError)))
+        throw EAfaError(provideError);
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable())
         throw EAfaError(

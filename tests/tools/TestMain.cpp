@@ -1,5 +1,6 @@
 #include "TestMain.h"
 #include "TestDamagedDatabaseTool.h"
+#include "TestInstalledReportTool.h"
 #include "TestReportToolOptions.h"
 #include "TestReportToolOutput.h"
 #include "TestReportToolPdf.h"
@@ -7,4 +8,5 @@
 #include "TestReportToolSignals.h"
 
 NORBEK_TEST_MAIN_GUI(TestReportToolOptions, TestReportToolProcess, TestReportToolOutput,
-                     TestReportToolSignals, TestDamagedDatabaseTool, TestReportToolPdf)
+                     TestReportToolSignals, TestDamagedDatabaseTool, TestReportToolPdf,
+                     TestInstalledReportTool)

@@ -14,3 +14,16 @@ ToolResult RunReportTool(const QStringList &arguments, const QString &standardOu
             QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
+
+ToolResult RunProgram(const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &environment)
+{
+    QProcess p;
+    p.setProcessEnvironment(environment);
+    p.start(program, arguments);
+    if (!p.waitForFinished(60000))
+        return {-1, {}, QStringLiteral("Zeitüberschreitung")};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
