@@ -93,6 +93,7 @@ void TErrorHandler::Report(const QString &operation, std::exception_ptr error) n
 
 QString TErrorHandler::LogPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/fehler.log");
+    // the folder an installed program keeps its database in
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/norbekAfa/fehler.log");
 }
