@@ -1,9 +1,11 @@
 #include "TestAbout.h"
 
+#include "AppPaths.h"
 #include "Form_About.h"
 #include "OsDescription.h"
 #include "VersionInfo.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -78,6 +80,8 @@ void TestAbout::hintWrapsAtBlanksOrCuts()
 void TestAbout::windowGrowsForALongColumn()
 {
     Tfrm_About normal;
+    // the folder shown is where the database lives (the user's folder when installed)
+    QCOMPARE(normal.FolderText, QFileInfo(DatabasePath).absolutePath() + u'/');
     normal.VersionText = QStringLiteral("1.0.0.5");
     normal.OsText = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
     normal.FolderText = QStringLiteral("/usr/bin/");
