@@ -24,8 +24,7 @@ QImage GlyphImage(const QIcon &icon, QSize size, QIcon::Mode mode, qreal ratio)
 {
     if (icon.isNull() || size.isEmpty())
         return {};
-    QImage image = icon.pixmap(size, ratio, mode).toImage();
-    return image;
+    return icon.pixmap(size, ratio, mode).toImage();
 }
 
 } // namespace
@@ -46,8 +45,7 @@ bool TSpeedButtonDrawer::IsFlatButton(const QWidget *widget)
         qobject_cast<const QTabBar *>(widget->parentWidget()))
         return false;
     if (auto *tool = qobject_cast<const QToolButton *>(widget)) {
-        // drop-down buttons are not drawn flat
-        // nor are the arrow buttons of pickers and spinners
+        // neither the arrow buttons of pickers nor drop-down buttons
         if (tool->arrowType() != Qt::NoArrow)
             return false;
         if (tool->menu() || tool->popupMode() == QToolButton::MenuButtonPopup ||
