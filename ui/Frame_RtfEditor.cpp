@@ -708,7 +708,11 @@ void Tfrm_RtfEditor::MirrorAttributes()
     ac_StdBulletList->setChecked(re_Rtf->textCursor().currentList() != nullptr);
     {
         const QSignalBlocker blocker(cob_FontNames_Rtf);
-        cob_FontNames_Rtf->setCurrentIndex(cob_FontNames_Rtf->findText(font.family()));
+        // a family that is not installed shows as the one drawn in its place
+        int index = cob_FontNames_Rtf->findText(font.family());
+        if (index < 0)
+            index = cob_FontNames_Rtf->findText(QFontInfo(font).family());
+        cob_FontNames_Rtf->setCurrentIndex(index);
     }
     {
         const QSignalBlocker blocker(cob_FontSizes_Rtf);

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -218,6 +219,16 @@ void TestRtfEditor::mirrorsAttributesAtCaret()
 
     moveTo(editor.re_Rtf, 14);
     QVERIFY(editor.ac_StdLeft->isChecked());
+    // text in a family that is not installed names the family drawn instead
+    QTextCharFormat missing;
+    missing.setFontFamilies({QStringLiteral("Keine Solche Schrift")});
+    QTextCursor all(editor.re_Rtf->document());
+    all.setPosition(14);
+    all.setPosition(15, QTextCursor::KeepAnchor);
+    all.mergeCharFormat(missing);
+    moveTo(editor.re_Rtf, 15);
+    QVERIFY(editor.cob_FontNames_Rtf->currentIndex() >= 0);
+    QVERIFY(!editor.cob_FontNames_Rtf->currentText().isEmpty());
     QVERIFY(!editor.ac_StdCenter->isChecked() && !editor.ac_StdRight->isChecked());
     QCOMPARE(editor.cob_FontSizes_Rtf->currentIndex(), -1);
     QVERIFY(!editor.ac_StdBulletList->isChecked());
