@@ -16,8 +16,6 @@ constexpr int TextFlags = Qt::TextShowMnemonic | Qt::TextSingleLine;
 TUserMainMenu::TUserMainMenu(QMenuBar *menu, const TMenuColors &colors)
     : QProxyStyle(QApplication::style()->name()), m_menu(menu), m_key(menu), m_colors(colors)
 {
-    m_small = QImage(m_imageSize, QImage::Format_ARGB32_Premultiplied);
-    m_small.fill(Qt::transparent);
     Attach(menu);
     for (QMenu *below : MenusBelow(menu))
         Attach(below);

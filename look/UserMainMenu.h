@@ -3,7 +3,6 @@
 // for images and check marks in drop-down menus, the selection colour with white text for the
 // selected item and for the hot or open menu bar entry.
 #include <QColor>
-#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QProxyStyle>
@@ -54,6 +53,5 @@ private:
     const QObject *m_key;
     TMenuColors m_colors;
     QSize m_imageSize{16, 16};
-    QImage m_small;
     QList<QPointer<QWidget>> m_attached;
 };

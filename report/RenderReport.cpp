@@ -69,64 +69,36 @@ TRenderReport::TRenderReport()
 TRenderReport::~TRenderReport()
 {
     DeleteRunFiles();
-    if (m_ownsProject)
-        delete m_project;
-    if (m_ownsPdfRenderer)
-        delete m_pdfRenderer;
-    if (m_ownsSnapshotWriter)
-        delete m_snapshotWriter;
-    if (m_ownsReportSystem)
-        delete m_reportSystem;
 }
 
 void TRenderReport::SetProject(TReportProject *project)
 {
-    if (m_ownsProject)
-        delete m_project;
-    m_project = project;
-    m_ownsProject = false;
+    m_project.Set(project);
 }
 
 void TRenderReport::SetPdfRenderer(TPdfRenderer *renderer)
 {
-    if (m_ownsPdfRenderer)
-        delete m_pdfRenderer;
-    m_pdfRenderer = renderer;
-    m_ownsPdfRenderer = false;
+    m_pdfRenderer.Set(renderer);
 }
 
 void TRenderReport::SetSnapshotWriter(TSnapshotWriter *writer)
 {
-    if (m_ownsSnapshotWriter)
-        delete m_snapshotWriter;
-    m_snapshotWriter = writer;
-    m_ownsSnapshotWriter = false;
+    m_snapshotWriter.Set(writer);
 }
 
 void TRenderReport::SetReportSystem(TReportSystem *system)
 {
-    if (m_ownsReportSystem)
-        delete m_reportSystem;
-    m_reportSystem = system;
-    m_ownsReportSystem = false;
+    m_reportSystem.Set(system);
 }
 
 TReportProject *TRenderReport::GetProject()
 {
-    if (!m_project) {
-        m_project = new TReportProject;
-        m_ownsProject = true;
-    }
-    return m_project;
+    return m_project.GetOrMake();
 }
 
 TReportSystem *TRenderReport::GetReportSystem()
 {
-    if (!m_reportSystem) {
-        m_reportSystem = new TReportSystem;
-        m_ownsReportSystem = true;
-    }
-    return m_reportSystem;
+    return m_reportSystem.GetOrMake();
 }
 
 void TRenderReport::EmptyBuffer(QBuffer &buffer)
@@ -161,19 +133,16 @@ void TRenderReport::RenderToStream(QIODevice &stream)
         if (project->SelectReport(ReportName)) {
             if (OnSetParams)
                 OnSetParams(*project);
-            if (!m_snapshotWriter) {
-                m_snapshotWriter = new TSnapshotWriter;
-                m_ownsSnapshotWriter = true;
-            }
-            project->SetEngine(m_snapshotWriter);
-            m_snapshotWriter->SetStream(&stream);
+            TSnapshotWriter *writer = m_snapshotWriter.GetOrMake();
+            project->SetEngine(writer);
+            writer->SetStream(&stream);
             ProcessPendingEvents();
             project->Run();
             ProcessPendingEvents();
         }
     } catch (...) {
-        if (m_project)
-            m_project->Close();
+        if (TReportProject *project = m_project.Get())
+            project->Close();
         empty();
         Restore();
         throw;
@@ -185,8 +154,8 @@ void TRenderReport::RenderToStream(QIODevice &stream)
 void TRenderReport::Restore() noexcept
 {
     try {
-        if (m_snapshotWriter)
-            m_snapshotWriter->SetStream(nullptr);
+        if (TSnapshotWriter *writer = m_snapshotWriter.Get())
+            writer->SetStream(nullptr);
         GetProject()->SetEngine(GetReportSystem());
     } catch (...) {
     }
@@ -202,7 +171,7 @@ void TRenderReport::Restore() noexcept
 
 TReportComponent *TRenderReport::FindReportComponent(const QString &path)
 {
-    TReportComponent *at = m_project ? m_project->SelectedReport() : nullptr;
+    TReportComponent *at = m_project.Get() ? m_project.Get()->SelectedReport() : nullptr;
     QString rest = path.toUpper();
     while (at) {
         const qsizetype dot = rest.indexOf(u'.');

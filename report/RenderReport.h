@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QIODevice;
 class TPdfRenderer;
@@ -36,8 +37,8 @@ public:
     void SetReportSystem(TReportSystem *system);
     TReportProject *GetProject();
     TReportSystem *GetReportSystem();
-    TPdfRenderer *PdfRenderer() const { return m_pdfRenderer; }
-    TSnapshotWriter *SnapshotWriter() const { return m_snapshotWriter; }
+    TPdfRenderer *PdfRenderer() const { return m_pdfRenderer.Get(); }
+    TSnapshotWriter *SnapshotWriter() const { return m_snapshotWriter.Get(); }
 
     // The last rendered report.
     QBuffer &Snapshot() { return m_snapshot; }
@@ -62,16 +63,36 @@ public:
     void DeleteRunFiles();
 
 private:
+    // A component that is either borrowed or made (and owned) here on first need.
+    template <typename T> class TSlot
+    {
+    public:
+        T *Get() const { return m_used; }
+        void Set(T *borrowed)
+        {
+            m_owned.reset();
+            m_used = borrowed;
+        }
+        T *GetOrMake()
+        {
+            if (!m_used) {
+                m_owned = std::make_unique<T>();
+                m_used = m_owned.get();
+            }
+            return m_used;
+        }
+
+    private:
+        std::unique_ptr<T> m_owned;
+        T *m_used = nullptr;
+    };
+
     void Restore() noexcept;
 
-    TReportProject *m_project = nullptr;
-    TPdfRenderer *m_pdfRenderer = nullptr;
-    TSnapshotWriter *m_snapshotWriter = nullptr;
-    TReportSystem *m_reportSystem = nullptr;
-    bool m_ownsProject = false;
-    bool m_ownsPdfRenderer = false;
-    bool m_ownsSnapshotWriter = false;
-    bool m_ownsReportSystem = false;
+    TSlot<TReportProject> m_project;
+    TSlot<TPdfRenderer> m_pdfRenderer;
+    TSlot<TSnapshotWriter> m_snapshotWriter;
+    TSlot<TReportSystem> m_reportSystem;
     bool m_frozen = false;
     QByteArray m_snapshotData;
     QBuffer m_snapshot;

@@ -28,13 +28,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int assets = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
 
-    const QString path = TestDatabase::FreshCopy();
-    {
-        QSqlDatabase db = TestDatabase::Connect(path, QStringLiteral("fill"));
-        TestDatabase::FillForBench(db, assets, 20);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+    const QString path = TestDatabase::FilledForBench(assets, 20);
 
     Tdm_Afa dm(nullptr, path);
     dm.qry_Afa_Erfassung->Open();

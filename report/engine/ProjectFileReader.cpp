@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QXmlStreamReader>
 #include <optional>
+#include <span>
 
 namespace
 {
@@ -55,7 +56,9 @@ private:
     bool NextChild(QString *text = nullptr);
     QString Element() const { return m_xml.qualifiedName().toString(); }
 
-    void CheckAttributes(std::initializer_list<const char16_t *> allowed);
+    // allowed: the element's own attributes; common: those it shares with its kind
+    void CheckAttributes(std::initializer_list<const char16_t *> allowed,
+                         std::span<const char16_t *const> common = {});
     std::optional<QString> Attr(const char16_t *name) const;
     QString Required(const char16_t *name) const;
     std::optional<double> Number(const char16_t *name, double min, double max) const;
@@ -145,12 +148,15 @@ bool TProjectParser::NextChild(QString *text)
     }
 }
 
-void TProjectParser::CheckAttributes(std::initializer_list<const char16_t *> allowed)
+void TProjectParser::CheckAttributes(std::initializer_list<const char16_t *> allowed,
+                                     std::span<const char16_t *const> common)
 {
     for (const QXmlStreamAttribute &a : std::as_const(m_attrs)) {
         const QStringView name = a.qualifiedName();
         bool known = false;
         for (const char16_t *candidate : allowed)
+            known = known || name == QStringView(candidate);
+        for (const char16_t *candidate : common)
             known = known || name == QStringView(candidate);
         if (!known)
             Fail(QStringLiteral("unbekanntes Attribut „%1“ in „%2“").arg(name, Element()));
@@ -451,6 +457,11 @@ void TProjectParser::ParseBand(TReportComponent &parent, TReportComponent::TType
         ParsePrintable(*band);
 }
 
+// Position, alignment and font: what every text-like element may carry.
+constexpr const char16_t *TextAttributes[] = {
+    u"name",   u"x",    u"y",    u"width",  u"height",    u"align", u"valign",
+    u"family", u"size", u"bold", u"italic", u"underline", u"color"};
+
 void TProjectParser::ParsePrintable(TReportComponent &band)
 {
     using TType = TReportComponent::TType;
@@ -459,26 +470,19 @@ void TProjectParser::ParsePrintable(TReportComponent &band)
     TType type;
     if (element == u"text") {
         type = TType::Text;
-        CheckAttributes({u"name", u"x", u"y", u"width", u"height", u"align", u"valign", u"family",
-                         u"size", u"bold", u"italic", u"underline", u"color", u"wrap"});
+        CheckAttributes({u"wrap"}, TextAttributes);
     } else if (element == u"field") {
         type = TType::DataText;
-        CheckAttributes({u"name", u"x", u"y", u"width", u"height", u"align", u"valign", u"family",
-                         u"size", u"bold", u"italic", u"underline", u"color", u"field", u"format",
-                         u"blankZero", u"wrap"});
+        CheckAttributes({u"field", u"format", u"blankZero", u"wrap"}, TextAttributes);
     } else if (element == u"param") {
         type = TType::ParamText;
-        CheckAttributes({u"name", u"x", u"y", u"width", u"height", u"align", u"valign", u"family",
-                         u"size", u"bold", u"italic", u"underline", u"color", u"parameter"});
+        CheckAttributes({u"parameter"}, TextAttributes);
     } else if (element == u"sum") {
         type = TType::Sum;
-        CheckAttributes({u"name", u"x", u"y", u"width", u"height", u"align", u"valign", u"family",
-                         u"size", u"bold", u"italic", u"underline", u"color", u"field", u"over",
-                         u"format", u"blankZero"});
+        CheckAttributes({u"field", u"over", u"format", u"blankZero"}, TextAttributes);
     } else if (element == u"pageNumber") {
         type = TType::PageNumber;
-        CheckAttributes({u"name", u"x", u"y", u"width", u"height", u"align", u"valign", u"family",
-                         u"size", u"bold", u"italic", u"underline", u"color", u"format"});
+        CheckAttributes({u"format"}, TextAttributes);
     } else if (element == u"memo") {
         type = TType::Memo;
         CheckAttributes({u"name", u"x", u"y", u"width", u"height", u"parameter"});

@@ -27,26 +27,14 @@ double NumberOf(const QVariant &value)
 {
     if (!value.isValid() || value.isNull())
         return 0;
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
+    if (IsNumberType(value.typeId()))
         return value.toDouble();
-    case QMetaType::QString: {
+    if (value.typeId() == QMetaType::QString) {
         bool ok = false;
         const double v = value.toString().trimmed().toDouble(&ok);
         return ok ? v : 0;
     }
-    default:
-        return 0;
-    }
+    return 0;
 }
 
 void MoveDown(TSnapItem &item, int dy)

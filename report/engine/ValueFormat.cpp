@@ -23,25 +23,6 @@ void AppendPadded(QString &out, int value, int width)
     out.append(digits);
 }
 
-bool IsNumberType(int typeId)
-{
-    switch (typeId) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsIntegerType(int typeId)
 {
     return IsNumberType(typeId) && typeId != QMetaType::Double && typeId != QMetaType::Float;
@@ -77,6 +58,25 @@ QString PlainTime(const QTime &time)
 }
 
 } // namespace
+
+bool IsNumberType(int typeId)
+{
+    switch (typeId) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        return true;
+    default:
+        return false;
+    }
+}
 
 TValueFormat::TValueFormat(const QString &pattern, bool blankZero) : m_blankZero(blankZero)
 {

@@ -7,6 +7,9 @@
 #include <QVariant>
 #include <vector>
 
+// Whether a value of this type id is a number (integers of every width, float, double).
+bool IsNumberType(int typeId);
+
 class TValueFormat
 {
 public:

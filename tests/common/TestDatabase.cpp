@@ -139,6 +139,18 @@ QString TestDatabase::TruncatedCopy(const QString &path, double share)
     return copy;
 }
 
+QString TestDatabase::FilledForBench(int assets, int accounts)
+{
+    const QString path = FreshCopy();
+    {
+        QSqlDatabase db = Connect(path, QStringLiteral("fill"));
+        FillForBench(db, assets, accounts);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+    return path;
+}
+
 void TestDatabase::FillForBench(QSqlDatabase &db, int assets, int accounts)
 {
     db.transaction();

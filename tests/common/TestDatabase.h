@@ -24,6 +24,8 @@ void AddManyAssets(const QString &path, int firstId, int count, int movementsPer
 // In one transaction: accounts 1..accounts and assets 1..assets with varied names, dates,
 // costs, lives, accounts and kinds, as the benchmarks use them.
 void FillForBench(QSqlDatabase &db, int assets, int accounts);
+// A fresh copy filled that way; its path.
+QString FilledForBench(int assets, int accounts);
 // A copy of path cut to share of its size, as a file damaged on disk would be.
 QString TruncatedCopy(const QString &path, double share);
 } // namespace TestDatabase
